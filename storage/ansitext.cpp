@@ -1,0 +1,66 @@
+#include "storage/ansitext.h"
+
+#include <array>
+
+namespace ansi {
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. Qt's converters offer Latin-1 and the
+// UTF forms but not this code page without ICU, and the whole difference is this one table.
+// The five bytes the code page leaves undefined map to the C1 controls of the same value, as
+// the platform's own converter does, so every byte survives a read and write unchanged.
+constexpr std::array<char16_t, 32> HighTable = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char encodeChar(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < HighTable.size(); ++i) {
+        if (HighTable[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+QByteArray encode(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (char32_t c : text.toUcs4())
+        out.append(encodeChar(c));
+    return out;
+}
+
+QString decode(QByteArrayView bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *dst++ = (u >= 0x80 && u < 0xA0) ? QChar(HighTable[u - 0x80]) : QChar(char16_t(u));
+    }
+    return out;
+}
+
+QStringList splitLines(QStringView text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start).toString());
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start).toString());
+    return lines;
+}
+
+} // namespace ansi

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDateTime>
+
+// The time of day as the program sees it. Tests drive a session through hours of fake time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};

@@ -1,0 +1,48 @@
+#include "storage/logwriter.h"
+
+#include "storage/ansitext.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+FileResult appendText(const QString& path, QStringView text) {
+    if (QFileInfo(path).isDir())
+        return FileResult::failure(path, QStringLiteral("it is a folder, not a file"));
+
+    QFile file(path);
+    // Unbuffered, so that a full disk shows up at write() and not later at close().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return FileResult::failure(path, file.errorString());
+
+    const qint64 oldSize = file.size();
+    const QByteArray bytes = ansi::encode(text);
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size() || ::fsync(file.handle()) != 0) {
+        const QString reason = written != bytes.size() ? file.errorString() : systemReason(errno);
+        // Take back a partial line rather than leave half a record in the log.
+        if (!file.resize(oldSize))
+            ::ftruncate(file.handle(), oldSize);
+        return FileResult::failure(path, reason);
+    }
+    file.close();
+    return FileResult::success();
+}
+
+FileResult FlushLog(PendingLog& pending, const QString& logPath) {
+    FileResult result = appendText(logPath, pending.text() + ansi::LineEnd);
+    if (result.ok())
+        pending.clear();
+    return result;
+}

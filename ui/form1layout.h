@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/twips.h"
+
+#include <QSize>
+
+// The main window's design, in twips. Controls are listed from the top of the z-order down.
+namespace form1layout {
+
+inline constexpr QSize ClientSize{5055 / 15, 4455 / 15};
+
+inline constexpr TwipsRect UpDown{3600, 2160, 255, 255};
+inline constexpr TwipsRect CmdRemove{4200, 1080, 375, 315};
+inline constexpr TwipsRect TxtMin{2400, 4920, 975, 375};
+inline constexpr TwipsRect Text1{2400, 5400, 1335, 285};
+inline constexpr TwipsRect TxtAsk{3120, 2160, 495, 285};
+inline constexpr TwipsRect CmdAdd{3720, 1080, 375, 315};
+inline constexpr TwipsRect CmdNotes{3240, 1560, 1335, 375};
+inline constexpr TwipsRect CboProject{1680, 1080, 1935, 315};
+inline constexpr TwipsRect CmdStartStop{1665, 1560, 1455, 375};
+inline constexpr TwipsRect ChkAskMe{480, 2160, 2655, 285};
+inline constexpr TwipsRect LblAbout{480, 1560, 1095, 255};
+inline constexpr TwipsRect LblSettings{480, 1200, 1095, 255};
+inline constexpr TwipsRect Label3{3960, 2190, 735, 225};
+inline constexpr TwipsRect LblTotalTime{2160, 3860, 2535, 255};
+inline constexpr TwipsRect LblStopTime{2160, 3400, 2535, 255};
+inline constexpr TwipsRect LblStartTime{2160, 2970, 2535, 255};
+inline constexpr TwipsRect LblReports{480, 840, 1095, 255};
+inline constexpr TwipsRect ImgTop{0, 60, 5025, 2640};
+inline constexpr TwipsRect ImgBottom{240, 2400, 4725, 1995};
+
+} // namespace form1layout
