@@ -1,0 +1,274 @@
+#include "storage/inifile.h"
+
+#include "storage/ansitext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+const QString FolderReason = QStringLiteral("it is a folder, not a file");
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+bool isQuote(QChar c) {
+    return c == u'"' || c == u'\'';
+}
+
+bool hasLineBreak(QStringView text) {
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+// Only spaces and tabs: other characters, a no-break space among them, belong to the value.
+QStringView trimBlanks(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool isQuoted(QStringView text) {
+    return text.size() >= 2 && isQuote(text.front()) && text.back() == text.front();
+}
+
+std::optional<QStringView> headingName(QStringView line) {
+    const QStringView text = trimBlanks(line);
+    if (!text.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = text.indexOf(u']');
+    if (close < 0)
+        return std::nullopt;
+    return trimBlanks(text.sliced(1, close - 1));
+}
+
+struct KeyLine {
+    QStringView key;
+    QStringView value;
+    // Where a new value starts when the line is rewritten: after the '=' and the blanks that
+    // follow it, so that "Key = 1" becomes "Key = 2".
+    qsizetype valueStart;
+};
+
+std::optional<KeyLine> parseKeyLine(QStringView line) {
+    const QStringView text = trimBlanks(line);
+    if (text.isEmpty() || text.front() == u';' || text.front() == u'#' || text.front() == u'[')
+        return std::nullopt;
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0)
+        return std::nullopt;
+    const QStringView value = trimBlanks(line.sliced(equals + 1));
+    const qsizetype valueStart = value.isEmpty() ? equals + 1 : value.data() - line.data();
+    return KeyLine{trimBlanks(line.first(equals)), value, valueStart};
+}
+
+QStringView unquote(QStringView value) {
+    return isQuoted(value) ? value.sliced(1, value.size() - 2) : value;
+}
+
+QString quoteForWriting(QStringView value) {
+    const bool needsQuotes =
+        !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()) || isQuoted(value));
+    return needsQuotes ? u'"' + value.toString() + u'"' : value.toString();
+}
+
+bool sameName(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString foldedName(QStringView name) {
+    return name.toString().toCaseFolded();
+}
+
+// Names that would not be found again after writing, or would break the line structure.
+std::optional<QString> unstorableReason(QStringView section, QStringView key, QStringView value) {
+    if (hasLineBreak(value))
+        return QStringLiteral("a settings value cannot hold a line break");
+    if (hasLineBreak(section) || section.contains(u']') || trimBlanks(section) != section)
+        return QStringLiteral("\"%1\" cannot be used as a section name").arg(section);
+    const bool badKey = key.isEmpty() || hasLineBreak(key) || key.contains(u'=') ||
+                        trimBlanks(key) != key || key.front() == u';' || key.front() == u'#' ||
+                        key.front() == u'[';
+    if (badKey)
+        return QStringLiteral("\"%1\" cannot be used as a key name").arg(key);
+    return std::nullopt;
+}
+
+} // namespace
+
+IniDocument::IniDocument(QString path)
+    : m_path(std::move(path)) {
+    clear();
+}
+
+void IniDocument::clear() {
+    m_sections = {Section{}};
+    m_firstSection.clear();
+}
+
+FileResult IniDocument::load() {
+    clear();
+    const QFileInfo info(m_path);
+    if (info.isDir())
+        return FileResult::failure(m_path, FolderReason);
+    if (!info.exists())
+        return FileResult::success();
+
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(m_path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FileResult::failure(m_path, file.errorString());
+    parse(ansi::decode(bytes));
+    return FileResult::success();
+}
+
+// ansi::splitLines drops the line ends; here each line keeps its own, so that a rewrite gives
+// back the bytes of every line it did not change.
+void IniDocument::parse(QStringView text) {
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        LineEnd end = c == u'\n' ? LineEnd::Lf : LineEnd::Cr;
+        const qsizetype lineLength = i - start;
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
+            end = LineEnd::CrLf;
+            ++i;
+        }
+        addLine(text.sliced(start, lineLength).toString(), end);
+        start = i + 1;
+    }
+    if (start < n)
+        addLine(text.sliced(start).toString(), LineEnd::None);
+}
+
+void IniDocument::addLine(QString text, LineEnd end) {
+    if (const auto name = headingName(text)) {
+        const QString folded = foldedName(*name);
+        if (!m_firstSection.contains(folded))
+            m_firstSection.insert(folded, m_sections.size());
+        m_sections.append(Section{});
+    }
+    m_sections.last().lines.append(Line{std::move(text), end});
+}
+
+QString IniDocument::value(QStringView section, QStringView key) const {
+    const auto found = m_firstSection.constFind(foldedName(section));
+    if (found == m_firstSection.cend())
+        return {};
+    const QList<Line>& lines = m_sections[*found].lines;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const auto keyLine = parseKeyLine(lines[i].text);
+        if (keyLine && sameName(keyLine->key, key))
+            return unquote(keyLine->value).toString();
+    }
+    return {};
+}
+
+FileResult IniDocument::setValue(QStringView section, QStringView key, QStringView value) {
+    if (auto reason = unstorableReason(section, key, value))
+        return FileResult::failure(m_path, std::move(*reason));
+
+    const QString stored = quoteForWriting(value);
+    const auto found = m_firstSection.constFind(foldedName(section));
+    if (found == m_firstSection.cend()) {
+        appendSection(section, key.toString() + u'=' + stored);
+        return FileResult::success();
+    }
+
+    QList<Line>& lines = m_sections[*found].lines;
+    qsizetype insertAt = 1;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const auto keyLine = parseKeyLine(lines[i].text);
+        if (!keyLine)
+            continue;
+        if (sameName(keyLine->key, key)) {
+            QString replaced = lines[i].text.left(keyLine->valueStart) + stored;
+            lines[i].text = std::move(replaced);
+            return FileResult::success();
+        }
+        insertAt = i + 1;
+    }
+    if (lines[insertAt - 1].end == LineEnd::None)
+        lines[insertAt - 1].end = LineEnd::CrLf;
+    lines.insert(insertAt, Line{key.toString() + u'=' + stored, LineEnd::CrLf});
+    return FileResult::success();
+}
+
+void IniDocument::appendSection(QStringView section, QString keyLine) {
+    for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it) {
+        if (it->lines.isEmpty())
+            continue;
+        if (it->lines.last().end == LineEnd::None)
+            it->lines.last().end = LineEnd::CrLf;
+        break;
+    }
+    m_firstSection.insert(foldedName(section), m_sections.size());
+    m_sections.append(Section{{Line{u'[' + section.toString() + u']', LineEnd::CrLf},
+                               Line{std::move(keyLine), LineEnd::CrLf}}});
+}
+
+QStringView IniDocument::lineEndText(LineEnd end) {
+    switch (end) {
+    case LineEnd::CrLf:
+        return u"\r\n";
+    case LineEnd::Lf:
+        return u"\n";
+    case LineEnd::Cr:
+        return u"\r";
+    case LineEnd::None:
+        break;
+    }
+    return {};
+}
+
+QString IniDocument::toText() const {
+    QString text;
+    for (const Section& section : m_sections) {
+        for (const Line& line : section.lines) {
+            text += line.text;
+            text += lineEndText(line.end);
+        }
+    }
+    return text;
+}
+
+FileResult IniDocument::save() const {
+    if (QFileInfo(m_path).isDir())
+        return FileResult::failure(m_path, FolderReason);
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(m_path, file.errorString());
+    file.write(ansi::encode(toText()));
+    if (!file.commit())
+        return FileResult::failure(m_path, file.errorString());
+    return FileResult::success();
+}
+
+QString ReadINI(QStringView section, QStringView key, const QString& fileName) {
+    IniDocument document(fileName);
+    if (!document.load())
+        return {};
+    return document.value(section, key).left(IniReadLimit);
+}
+
+FileResult WriteINI(QStringView section, QStringView key, QStringView value,
+                    const QString& fileName) {
+    IniDocument document(fileName);
+    if (FileResult loaded = document.load(); !loaded)
+        return loaded;
+    if (FileResult set = document.setValue(section, key, value); !set)
+        return set;
+    return document.save();
+}

@@ -1,0 +1,80 @@
+#include "storage/projectlistfile.h"
+
+#include "storage/ansitext.h"
+#include "storage/logwriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+const QString FolderReason = QStringLiteral("it is a folder, not a file");
+const QString LineBreakReason = QStringLiteral("a project name cannot hold a line break");
+
+bool hasLineBreak(const QString& name) {
+    return name.contains(u'\r') || name.contains(u'\n');
+}
+
+} // namespace
+
+ProjectListLoad loadProjectList(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {FileResult::failure(path, FolderReason), {}};
+    if (!info.exists())
+        return {FileResult::success(), {}};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileResult::failure(path, file.errorString()), {}};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {FileResult::failure(path, file.errorString()), {}};
+    return {FileResult::success(), ansi::splitLines(ansi::decode(bytes))};
+}
+
+FileResult AppendProject(const QString& path, const QString& name) {
+    if (hasLineBreak(name))
+        return FileResult::failure(path, LineBreakReason);
+    return appendText(path, name + ansi::LineEnd);
+}
+
+FileResult SaveProjectList(const QString& path, const QStringList& entries) {
+    if (std::any_of(entries.cbegin(), entries.cend(), hasLineBreak))
+        return FileResult::failure(path, LineBreakReason);
+    if (QFileInfo(path).isDir())
+        return FileResult::failure(path, FolderReason);
+
+    QString text;
+    for (const QString& entry : entries)
+        text += entry + ansi::LineEnd;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(path, file.errorString());
+    file.write(ansi::encode(text));
+    if (!file.commit())
+        return FileResult::failure(path, file.errorString());
+    return FileResult::success();
+}
+
+bool shouldAddProject(const QStringList& entries, const QString& text) {
+    return !text.isEmpty() && !entries.contains(text);
+}
+
+ProjectList::ProjectList(const QStringList& names) {
+    for (const QString& name : names)
+        insertSorted(name);
+}
+
+qsizetype ProjectList::insertSorted(const QString& name) {
+    const auto before = [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    };
+    const auto place = std::upper_bound(m_entries.begin(), m_entries.end(), name, before);
+    const qsizetype index = place - m_entries.begin();
+    m_entries.insert(index, name);
+    return index;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "storage/fileresult.h"
+
+#include <QString>
+#include <QStringList>
+
+// Projects.txt: one project name per line, Windows-1252, CR LF. Every line is a name exactly
+// as typed: not trimmed, case kept, blank lines and repeated names kept. A name is appended
+// when it is added; the whole file is rewritten in list order after a removal. Whether the
+// file exists is datafiles::FileExists.
+
+struct ProjectListLoad {
+    FileResult result;
+    QStringList entries;
+};
+
+// Every line of the file in file order. A missing file is an empty list; a file that cannot be
+// read gives a failure and no entries.
+ProjectListLoad loadProjectList(const QString& path);
+
+// Appends the name and CR LF, creating the file when missing, and syncs it to disk. A name
+// holding a line break is refused, since it would come back as two names.
+FileResult AppendProject(const QString& path, const QString& name);
+
+// Rewrites the file with each entry and CR LF; no entries give an empty file. The old file is
+// replaced only when the new one is complete.
+FileResult SaveProjectList(const QString& path, const QStringList& entries);
+
+// Whether the text is added to the list: it is not empty and no entry equals it exactly,
+// letter case and blanks included.
+bool shouldAddProject(const QStringList& entries, const QString& text);
+
+// The project box's entries, kept in alphabetical order ignoring case whatever order they
+// arrive in. Entries that differ only in letter case stay in the order they arrived, so
+// "alpha" added before "Alpha" stays before it.
+class ProjectList {
+public:
+    ProjectList() = default;
+    explicit ProjectList(const QStringList& names);
+
+    // Adds the name at its sorted place, after any entry equal to it ignoring case, and
+    // returns that place.
+    qsizetype insertSorted(const QString& name);
+
+    // Exact comparison of the whole text with each entry.
+    bool contains(const QString& name) const { return m_entries.contains(name); }
+
+    void removeAt(qsizetype index) { m_entries.removeAt(index); }
+    void clear() { m_entries.clear(); }
+    qsizetype size() const { return m_entries.size(); }
+    const QStringList& entries() const { return m_entries; }
+
+private:
+    QStringList m_entries;
+};
