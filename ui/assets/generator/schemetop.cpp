@@ -12,7 +12,7 @@ constexpr QSize Size{335, 176};
 constexpr qreal TitleRight = 318;
 constexpr qreal TitleBaseline = 42;
 
-// The lower picture's straps, seen from the upper picture.
+// Where the main window puts the lower picture, measured from the upper one.
 QPointF lowerPictureOffset() {
     return QPointF(form1layout::ImgBottom.pixels().topLeft() -
                    form1layout::ImgTop.pixels().topLeft());
