@@ -1,0 +1,181 @@
+// Times the Reports window on generated logs of 25,000 and 100,000 sessions, beside a bare
+// QPlainTextEdit holding the same text. Each case runs in a child process of its own, so that
+// its peak memory is its own. Usage: reports_bench [folder to keep the logs in]
+#include "reports/frmlog.h"
+#include "reports/logprinter.h"
+#include "reports/reportmodel.h"
+#include "storage/ansitext.h"
+#include "storage/datafiles.h"
+#include "storage/sessionlog.h"
+#include "ui/frmloglayout.h"
+#include "ui/systemdialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+const QStringList Words = {
+    QStringLiteral("review"),   QStringLiteral("client"),  QStringLiteral("call"),
+    QStringLiteral("mock-ups"), QStringLiteral("colours"), QStringLiteral("budget"),
+    QStringLiteral("invoice"),  QStringLiteral("meeting"), QStringLiteral("design"),
+    QStringLiteral("website"),  QStringLiteral("plan"),    QStringLiteral("fixes"),
+};
+
+QString words(QRandomGenerator& random, int count) {
+    QStringList picked;
+    for (int i = 0; i < count; ++i)
+        picked.append(Words[random.bounded(Words.size())]);
+    return picked.join(u' ');
+}
+
+// Records of seven lines and about 400 bytes, as a heavy user writes them: a starting
+// comment and one note.
+void writeLog(const QString& path, int sessions) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    QRandomGenerator random(7);
+    QDateTime when(QDate(2015, 1, 5), QTime(9, 0, 5));
+    QString chunk;
+    for (int i = 0; i < sessions; ++i) {
+        const QString project = QStringLiteral("Project %1 %2").arg(i % 41).arg(words(random, 1));
+        const QString start = when.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"));
+        when = when.addSecs(4000 + random.bounded(3000));
+        const QString stop = when.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"));
+        const QStringList lines = {
+            sessionlog::BeginMarker,
+            start + QStringLiteral(" [Started] ") + project,
+            start + QStringLiteral(" [Starting Comments] ") + words(random, 9),
+            start + QStringLiteral(" [Notes] ") + words(random, 11),
+            stop + QStringLiteral(" [Stopped] ") + project,
+            QStringLiteral("[Total Time] 0d 1h 15m 35s"),
+            sessionlog::EndMarker,
+            QString(),
+            QString(),
+        };
+        chunk += lines.join(ansi::LineEnd) + ansi::LineEnd;
+        if (chunk.size() > (1 << 20)) {
+            file.write(ansi::encode(chunk));
+            chunk.clear();
+        }
+    }
+    file.write(ansi::encode(chunk));
+}
+
+long peakKib() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// What the program has done before the Reports window opens: fonts and style are loaded.
+void warmUp() {
+    QPlainTextEdit warm;
+    warm.setPlainText(QStringLiteral("warm\nup"));
+    QTreeView tree;
+    warm.show();
+    tree.show();
+    QApplication::processEvents();
+}
+
+void shown(QWidget& widget) {
+    widget.show();
+    QApplication::processEvents();
+}
+
+int runCase(const QString& kind, const QString& folder) {
+    warmUp();
+    const QString logPath = datafiles::path(folder, datafiles::Tasks);
+    QElapsedTimer timer;
+    timer.start();
+    if (kind == u"pane") {
+        QFile file(logPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        QPlainTextEdit pane;
+        pane.setGeometry(frmloglayout::Text1.pixels());
+        pane.setPlainText(ansi::decode(file.readAll()));
+        shown(pane);
+        std::printf("%lld %ld %d\n", timer.elapsed(), peakKib(), pane.document()->blockCount());
+    } else if (kind == u"tree") {
+        QFile file(logPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        ReportModel model(ReportTree::build(file.readAll()));
+        QTreeView view;
+        view.setGeometry(frmloglayout::TV1.pixels());
+        view.setHeaderHidden(true);
+        view.setUniformRowHeights(true);
+        view.setModel(&model);
+        view.expand(model.rootIndex());
+        shown(view);
+        std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(), model.tree().lineCount());
+    } else {
+        SystemDialogs dialogs;
+        QtLogPrinter printer;
+        auto* window = new FrmLog(folder, dialogs, printer);
+        window->Form_Load();
+        shown(*window);
+        std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(),
+                    window->report()->tree().sessionCount());
+        delete window;
+    }
+    return 0;
+}
+
+void runSize(const QString& program, const QString& folder, int sessions) {
+    const QString logPath = datafiles::path(folder, datafiles::Tasks);
+    writeLog(logPath, sessions);
+    std::printf("\n%d sessions, %.1f MB\n", sessions, double(QFileInfo(logPath).size()) / 1e6);
+    std::printf("%-36s %10s %12s\n", "case", "shown ms", "peak MiB");
+    const QList<std::pair<QString, const char*>> cases = {
+        {QStringLiteral("pane"), "bare QPlainTextEdit::setPlainText"},
+        {QStringLiteral("tree"), "report tree alone"},
+        {QStringLiteral("window"), "Reports window, pane and tree"},
+    };
+    for (const auto& [kind, title] : cases) {
+        QProcess child;
+        child.start(program, {QStringLiteral("--case"), kind, folder});
+        child.waitForFinished(-1);
+        const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+        if (child.exitCode() != 0 || fields.size() < 2) {
+            std::printf("%-36s failed\n", title);
+            continue;
+        }
+        std::printf("%-36s %10s %12.0f\n", title, fields[0].constData(),
+                    fields[1].toDouble() / 1024.0);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() == 4 && args[1] == u"--case")
+        return runCase(args[2], args[3]);
+
+    QTemporaryDir temp;
+    const QString folder = args.size() > 1 ? args[1] : temp.path();
+    QDir().mkpath(folder);
+    for (int sessions : {25000, 100000})
+        runSize(QApplication::applicationFilePath(), folder, sessions);
+    return 0;
+}

@@ -1,0 +1,110 @@
+#include "reports/reportmodel.h"
+
+namespace {
+
+// Qt hashes a model index as its row shifted by four plus its internal id, without mixing,
+// and a view keeps such hashes for expanded and persistent indexes. Ids that count up in step
+// with the rows collide in clusters there, so each id is spread by an odd multiplier, which
+// is undone by multiplying with its inverse.
+constexpr quintptr Spread = quintptr(0x9E3779B97F4A7C15ULL);
+
+constexpr quintptr inverseOf(quintptr odd) {
+    quintptr x = odd;
+    for (int i = 0; i < 6; ++i)
+        x *= 2 - odd * x;
+    return x;
+}
+
+constexpr quintptr Unspread = inverseOf(Spread);
+static_assert(Spread * Unspread == 1);
+
+} // namespace
+
+ReportModel::ReportModel(ReportTree tree, QObject* parent)
+    : QAbstractItemModel(parent)
+    , m_tree(std::move(tree)) {}
+
+quintptr ReportModel::idOf(Node node) {
+    return ((quintptr(node.number) << 2) | quintptr(node.kind)) * Spread;
+}
+
+ReportModel::Node ReportModel::nodeOf(const QModelIndex& index) {
+    const quintptr plain = index.internalId() * Unspread;
+    return {Kind(plain & 3), qsizetype(plain >> 2)};
+}
+
+QModelIndex ReportModel::sessionIndex(qsizetype session) const {
+    return createIndex(int(session), 0, idOf({Kind::Session, session}));
+}
+
+QModelIndex ReportModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || column != 0 || row >= rowCount(parent))
+        return {};
+    if (!parent.isValid())
+        return createIndex(row, 0, idOf({Kind::Root, 0}));
+    const Node node = nodeOf(parent);
+    if (node.kind == Kind::Root)
+        return sessionIndex(row);
+    return createIndex(row, 0, idOf({Kind::Line, m_tree.firstLine(node.number) + row}));
+}
+
+QModelIndex ReportModel::parent(const QModelIndex& child) const {
+    if (!child.isValid())
+        return {};
+    const Node node = nodeOf(child);
+    switch (node.kind) {
+    case Kind::Root:
+        return {};
+    case Kind::Session:
+        return rootIndex();
+    case Kind::Line:
+        return sessionIndex(m_tree.sessionOfLine(node.number));
+    }
+    return {};
+}
+
+int ReportModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid())
+        return 1;
+    if (parent.column() != 0)
+        return 0;
+    const Node node = nodeOf(parent);
+    switch (node.kind) {
+    case Kind::Root:
+        return int(m_tree.sessionCount());
+    case Kind::Session:
+        return int(m_tree.lineCount(node.number));
+    case Kind::Line:
+        return 0;
+    }
+    return 0;
+}
+
+int ReportModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+QVariant ReportModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != KeyRole))
+        return {};
+    const Node node = nodeOf(index);
+    const bool key = role == KeyRole;
+    switch (node.kind) {
+    case Kind::Root:
+        return key ? ReportTree::RootKey : ReportTree::RootText;
+    case Kind::Session:
+        return key ? m_tree.sessionKey(node.number) : m_tree.sessionText(node.number);
+    case Kind::Line:
+        return key ? m_tree.lineKey(node.number) : m_tree.lineText(node.number);
+    }
+    return {};
+}
+
+Qt::ItemFlags ReportModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (nodeOf(index).kind == Kind::Line)
+        flags |= Qt::ItemNeverHasChildren;
+    return flags;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The report tree of the Reports window, read from the session log's text: a root node, one
+// session node per session record and, under each, the record's lines. Built once, then only
+// read.
+//
+// A log holds hundreds of thousands of lines, so the tree keeps the file's bytes once and
+// refers into them: a line is a span of the bytes, a session is the index of its first line
+// and the span of its project name. Every node's text, key and parent is computed when asked
+// for; texts are decoded from Windows-1252 then.
+class ReportTree {
+public:
+    static inline const QString RootKey = QStringLiteral("main");
+    static inline const QString RootText = QStringLiteral("Session");
+
+    // Reads the log file's bytes. Line ends may be CR LF, LF or CR. Every line other than the
+    // session markers and empty lines becomes a line node exactly once, except the lines of the
+    // record still running at the end of the log (no end marker yet): those wait until it stops.
+    //
+    // A record's lines go to its own session node. Lines outside any record (a note saved
+    // after its session stopped) go to the session before them, or, before the first session,
+    // to the first one. A record cut short by a later begin marker (the program was killed)
+    // is a session of its own. A session is labelled by the text after the first "[Started]"
+    // of its record, up to a second one; a record that lost its start lines is labelled by
+    // the text after its "[Stopped]".
+    static ReportTree build(QByteArray fileBytes);
+    // The same for text, as the file would hold it.
+    static ReportTree fromText(QStringView text);
+
+    qsizetype sessionCount() const { return qsizetype(m_sessions.size()); }
+    qsizetype lineCount() const { return qsizetype(m_lines.size()); }
+
+    // Sessions are numbered from 0 here; their keys and labels count from 1.
+    QString sessionKey(qsizetype session) const;
+    QString sessionText(qsizetype session) const;
+    QString projectText(qsizetype session) const;
+    qsizetype firstLine(qsizetype session) const { return m_sessions[size_t(session)].firstLine; }
+    qsizetype lineCount(qsizetype session) const;
+
+    // Lines are numbered across all sessions, as their keys are.
+    QString lineKey(qsizetype line) const;
+    QString lineText(qsizetype line) const;
+    qsizetype sessionOfLine(qsizetype line) const;
+
+private:
+    struct Span {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    struct Session {
+        qsizetype firstLine = 0;
+        Span project;
+    };
+    class Builder;
+
+    QByteArrayView view(Span span) const {
+        return QByteArrayView(m_bytes).sliced(span.start, span.length);
+    }
+
+    QByteArray m_bytes;
+    std::vector<Span> m_lines;
+    std::vector<Session> m_sessions;
+};
