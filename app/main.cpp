@@ -1,1 +1,37 @@
-int main(){return 0;}
+#include "app/form1.h"
+#include "app/secondtimer.h"
+#include "app/shutdownsignals.h"
+#include "storage/clock.h"
+#include "tray/systemtrayicon.h"
+#include "tray/windowplacement.h"
+#include "ui/desktop.h"
+#include "ui/systemdialogs.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyhawk"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // The window may hide in the notification area; the program ends only through its unload.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SystemClock clock;
+    SystemDialogs dialogs;
+    SystemDesktop desktop;
+    SystemTrayIcon tray;
+    SystemWindowPlacement placement;
+    Form1 form({QCoreApplication::applicationDirPath(), QLocale::system(), clock, dialogs, desktop,
+                tray, placement, new WholeSecondTimer(clock)});
+
+    ShutdownSignals shutdownSignals;
+    QObject::connect(&shutdownSignals, &ShutdownSignals::requested, &form, &Form1::requestShutdown);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.requestShutdown(); });
+    QObject::connect(&form, &Form1::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    form.Form_Load();
+    form.show();
+    return app.exec();
+}

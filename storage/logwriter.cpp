@@ -41,8 +41,9 @@ FileResult appendText(const QString& path, QStringView text) {
 }
 
 FileResult FlushLog(PendingLog& pending, const QString& logPath) {
-    FileResult result = appendText(logPath, pending.text() + ansi::LineEnd);
-    if (result.ok())
-        pending.clear();
+    const QString chunk = pending.m_unwritten + pending.m_text + ansi::LineEnd;
+    FileResult result = appendText(logPath, chunk);
+    pending.m_unwritten = result.ok() ? QString() : chunk;
+    pending.m_text.clear();
     return result;
 }

@@ -4,17 +4,24 @@
 
 #include <QString>
 
+class PendingLog;
+FileResult FlushLog(PendingLog& pending, const QString& logPath);
+
 // Lines for the session log are collected here and then appended in one write. The text is
 // program-wide: the main window and the Notes window both add to it and flush it.
 class PendingLog {
 public:
     void append(QStringView text) { m_text += text; }
-    void clear() { m_text.clear(); }
-    bool isEmpty() const { return m_text.isEmpty(); }
+    bool isEmpty() const { return m_text.isEmpty() && m_unwritten.isEmpty(); }
     const QString& text() const { return m_text; }
 
+    // Lines of earlier flushes that could not be written, each already ended by CR LF.
+    const QString& unwritten() const { return m_unwritten; }
+
 private:
+    friend FileResult FlushLog(PendingLog& pending, const QString& logPath);
     QString m_text;
+    QString m_unwritten;
 };
 
 // Appends the text as Windows-1252 to the file (created when missing), flushes it and syncs it
@@ -22,7 +29,7 @@ private:
 // either there whole or not at all.
 FileResult appendText(const QString& path, QStringView text);
 
-// Appends the pending text and a line end to the log. On success the pending text is emptied;
-// on failure it is kept, so the next flush writes it in front of what follows and no line is
-// lost while the log cannot be written.
+// Appends the pending text and a line end to the log and empties the pending text. Lines that
+// could not be written are kept and go out in front of the next flush, so no line is lost
+// while the log cannot be written and the log keeps its order once it can.
 FileResult FlushLog(PendingLog& pending, const QString& logPath);

@@ -4,12 +4,12 @@
 
 namespace sessionlog {
 
-QString startLines(const QString& stamp, const QString& project, const QString& comment) {
-    QString text = BeginMarker + ansi::LineEnd;
-    text += stamp + QStringLiteral(" [Started] ") + project;
-    if (!comment.isEmpty())
-        text += ansi::LineEnd + stamp + QStringLiteral(" [Starting Comments] ") + comment;
-    return text;
+QString startLines(const QString& stamp, const QString& project) {
+    return BeginMarker + ansi::LineEnd + stamp + QStringLiteral(" [Started] ") + project;
+}
+
+QString startingCommentLine(const QString& stamp, const QString& comment) {
+    return ansi::LineEnd + stamp + QStringLiteral(" [Starting Comments] ") + comment;
 }
 
 QString stopLines(const QString& stamp, const QString& project, const QString& elapsedText) {

@@ -10,8 +10,11 @@ inline const QString BeginMarker = QStringLiteral("<!--  BEGIN SESSION //-->");
 inline const QString EndMarker = QStringLiteral("<!--  END SESSION  -->");
 inline const QString StartedTag = QStringLiteral("[Started]");
 
-// Begin marker and started line, then the starting-comments line when there is a comment.
-QString startLines(const QString& stamp, const QString& project, const QString& comment);
+// Begin marker and started line.
+QString startLines(const QString& stamp, const QString& project);
+
+// The starting-comments line, with the line end that separates it from the started line.
+QString startingCommentLine(const QString& stamp, const QString& comment);
 
 // Stopped line, total-time line, end marker and the first of the two empty lines; the flush
 // adds the second.

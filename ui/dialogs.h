@@ -20,6 +20,22 @@ public:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         Modality modality = Modality::Application;
+
+        // An OK box without an icon.
+        static Message plain(QString text, QString title = {}) {
+            return {std::move(text), std::move(title), Buttons::Ok, Icon::None,
+                    Modality::Application};
+        }
+        // A Yes/No question without an icon.
+        static Message question(QString text, QString title = {}) {
+            return {std::move(text), std::move(title), Buttons::YesNo, Icon::None,
+                    Modality::Application};
+        }
+        // An OK box with the warning icon.
+        static Message warning(QString text, QString title = {}) {
+            return {std::move(text), std::move(title), Buttons::Ok, Icon::Warning,
+                    Modality::Application};
+        }
     };
 
     struct SaveOptions {

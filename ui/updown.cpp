@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-UpDown::UpDown(QWidget* parent)
+UpDownControl::UpDownControl(QWidget* parent)
     : QWidget(parent)
     , m_up(new QToolButton(this))
     , m_down(new QToolButton(this)) {
@@ -14,18 +14,18 @@ UpDown::UpDown(QWidget* parent)
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);
     }
-    connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
-    connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
+    connect(m_up, &QToolButton::clicked, this, &UpDownControl::stepUp);
+    connect(m_down, &QToolButton::clicked, this, &UpDownControl::stepDown);
     setFocusPolicy(Qt::TabFocus);
 }
 
-void UpDown::setRange(int min, int max) {
+void UpDownControl::setRange(int min, int max) {
     m_min = min;
     m_max = std::max(min, max);
     setValue(m_value);
 }
 
-void UpDown::setValue(int value) {
+void UpDownControl::setValue(int value) {
     const int clamped = std::clamp(value, m_min, m_max);
     if (clamped == m_value)
         return;
@@ -33,7 +33,7 @@ void UpDown::setValue(int value) {
     emit valueChanged(m_value);
 }
 
-void UpDown::resizeEvent(QResizeEvent*) {
+void UpDownControl::resizeEvent(QResizeEvent*) {
     const int half = height() / 2;
     m_up->setGeometry(0, 0, width(), half);
     m_down->setGeometry(0, half, width(), height() - half);

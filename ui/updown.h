@@ -6,10 +6,10 @@ class QToolButton;
 
 // A pair of up and down arrows that steps a whole number within a range. It is not attached
 // to a text box: the owner copies the value where it is wanted.
-class UpDown : public QWidget {
+class UpDownControl : public QWidget {
     Q_OBJECT
 public:
-    explicit UpDown(QWidget* parent = nullptr);
+    explicit UpDownControl(QWidget* parent = nullptr);
 
     int value() const { return m_value; }
     int minimum() const { return m_min; }

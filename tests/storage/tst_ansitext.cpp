@@ -1,4 +1,56 @@
+#include "storage/ansitext.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+
+class TestAnsiText : public QObject {
+    Q_OBJECT
+private slots:
+    void everyByteSurvivesDecodeAndEncode() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(static_cast<char>(b));
+        QCOMPARE(ansi::encode(ansi::decode(all)), all);
+    }
+
+    void encodesWindows1252Characters_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << QStringLiteral("Alpha 1") << QByteArray("Alpha 1");
+        QTest::newRow("latin-1") << QStringLiteral("caf\u00e9 \u00df")
+                                 << QByteArray("caf\xe9 \xdf");
+        QTest::newRow("euro and quotes")
+            << QStringLiteral("\u20ac \u201cq\u201d \u2013") << QByteArray("\x80 \x93q\x94 \x96");
+        QTest::newRow("outside the code page is ?")
+            << QStringLiteral("\u65e5\u672c x") << QByteArray("?? x");
+        QTest::newRow("astral character is one ?")
+            << QString::fromUcs4(U"\U0001F600!") << QByteArray("?!");
+    }
+    void encodesWindows1252Characters() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(ansi::encode(text), bytes);
+    }
+
+    void splitsAtEveryKindOfLineEnd_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << QString() << QStringList();
+        QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("lf only") << QStringLiteral("a\nb\n") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("cr only") << QStringLiteral("a\rb\r") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("no final line end")
+            << QStringLiteral("a\r\nb") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("empty lines kept")
+            << QStringLiteral("\r\na\r\n\r\n") << QStringList{QString(), u"a"_qs, QString()};
+        QTest::newRow("lf cr is two line ends")
+            << QStringLiteral("a\n\rb") << QStringList{u"a"_qs, QString(), u"b"_qs};
+    }
+    void splitsAtEveryKindOfLineEnd() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(ansi::splitLines(text), lines);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnsiText)
 #include "tst_ansitext.moc"

@@ -1,0 +1,157 @@
+// Starting and stopping sessions, the session log, and the clock.
+#include "app/form1.h"
+
+#include "app/secondtimer.h"
+#include "storage/ansitext.h"
+#include "storage/clock.h"
+#include "storage/elapsed.h"
+#include "storage/sessionlog.h"
+#include "tray/traymodule.h"
+#include "ui/dialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString StartPromptTitle = QStringLiteral("What are you doing now?");
+
+QString startPromptText() {
+    return QStringLiteral("What are you doing this moment?\r\n\r\nNote: \"You may click the "
+                          "\"Notes\" button at any time to log what you are doing.");
+}
+
+} // namespace
+
+void Form1::CmdStartStop_Click() {
+    if (isRunning()) {
+        stopSession();
+    } else if (!startSession()) {
+        return;
+    }
+    setControlsAfterStartStop();
+    if (m_shutdownRequested) {
+        m_shutdownRequested = false;
+        close();
+    }
+}
+
+void Form1::MnuStartStop_Click() {
+    CmdStartStop->click();
+}
+
+bool Form1::startSession() {
+    if (CboProject->currentText().isEmpty()) {
+        m_services.dialogs.messageBox(
+            this, Dialogs::Message::plain(QStringLiteral("Please enter a project name")));
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        RestoreFromTray(m_services.tray, this);
+        update();
+        return false;
+    }
+    AddProject();
+    TxtMin->setText(QStringLiteral("0"));
+    LblStopTime->setText(QString());
+    m_tickCount = 0;
+    if (m_stopped == 1) {
+        m_stopped = 0;
+        setTotalTime(elapsed::NotAvailable.toString());
+    }
+    m_startedAt = m_services.clock.now();
+    m_stamp = m_dateText.format(m_startedAt);
+    LblStartTime->setText(m_stamp);
+    Timer1->setEnabled(true);
+    m_pending.append(sessionlog::startLines(m_stamp, CboProject->currentText()));
+
+    m_starting = true;
+    m_startingComment = m_services.dialogs.inputBox(this, StartPromptTitle, startPromptText(),
+                                                    QStringLiteral("Default"));
+    m_starting = false;
+    if (!m_startingComment.isEmpty())
+        m_pending.append(sessionlog::startingCommentLine(m_stamp, m_startingComment));
+    FlushLog();
+    return true;
+}
+
+void Form1::stopSession() {
+    m_stamp = m_dateText.format(m_services.clock.now());
+    LblStopTime->setText(m_stamp);
+    Timer1->setEnabled(false);
+    m_stopped = 1;
+    m_pending.append(
+        sessionlog::stopLines(m_stamp, CboProject->currentText(), LblTotalTime->text()));
+    FlushLog();
+}
+
+void Form1::setControlsAfterStartStop() {
+    if (!isRunning()) {
+        CmdNotes->setEnabled(true);
+        CmdAdd->setEnabled(false);
+        CmdRemove->setEnabled(false);
+        CboProject->setEnabled(false);
+        CmdStartStop->setText(QStringLiteral("&Stop"));
+        MnuStartStop->setText(QStringLiteral("&Stop Project"));
+        if (minimizeOnStartSetting() && !m_shutdownRequested)
+            setWindowState(windowState() | Qt::WindowMinimized);
+    } else {
+        CmdNotes->setEnabled(false);
+        CmdAdd->setEnabled(true);
+        CmdRemove->setEnabled(true);
+        CboProject->setEnabled(true);
+        CmdStartStop->setText(QStringLiteral("&Start"));
+        MnuStartStop->setText(QStringLiteral("S&tart Project"));
+    }
+}
+
+void Form1::FlushLog() {
+    const FileResult result = ::FlushLog(m_pending, logPath());
+    if (!result.ok())
+        reportLogFailure(result);
+}
+
+void Form1::reportLogFailure(const FileResult& result) {
+    const QString text =
+        QStringLiteral("The session log could not be written.\n\n%1\n\nThe lines are kept and "
+                       "will be written with the next entry once the log can be written again.")
+            .arg(result.message());
+    if (m_quietFailures) {
+        qWarning("%s", qPrintable(text));
+        return;
+    }
+    m_services.dialogs.messageBox(this, Dialogs::Message::warning(text));
+}
+
+void Form1::Timer1_Timer() {
+    Text1->setText(QString::number(m_services.clock.now().time().second()));
+}
+
+void Form1::Text1_Change() {
+    ++m_tickCount;
+    UpdateElapsed();
+}
+
+void Form1::UpdateElapsed() {
+    if (m_tickCount >= 60) {
+        TxtMin->setText(QString::number(TxtMin->text().toLongLong() + 1));
+        m_tickCount = 0;
+    }
+    // The start label carries the start to the second. Should it not read back (the
+    // locale changed under a running session), the stamp taken at Start serves.
+    const QDateTime start = m_dateText.parse(LblStartTime->text()).value_or(m_startedAt);
+    const QString parts = elapsed::FormatElapsed(start, m_services.clock.now());
+    setTotalTime(elapsed::text(elapsed::readParts(parts)));
+}
+
+void Form1::setTotalTime(const QString& text) {
+    if (LblTotalTime->text() == text)
+        return;
+    LblTotalTime->setText(text);
+    LblTotalTime_Change();
+}
+
+void Form1::LblTotalTime_Change() {
+    MnuElapsed->setText(QStringLiteral("Elapsed Time: ") + LblTotalTime->text());
+}

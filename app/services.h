@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class Clock;
+class Desktop;
+class Dialogs;
+class SecondTimer;
+class TrayIcon;
+class WindowPlacement;
+
+// What the main window needs from the world outside it. The program passes the real ones;
+// tests pass fakes and a temporary application folder.
+struct Services {
+    QString appFolder;
+    QLocale locale;
+    Clock& clock;
+    Dialogs& dialogs;
+    Desktop& desktop;
+    TrayIcon& tray;
+    WindowPlacement& placement;
+    SecondTimer* timer; // the main window takes ownership
+};

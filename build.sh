@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 or Ubuntu 24.04 machine, builds Tallyhawk, and then starts it
+# (./build.sh run) or runs the whole test suite (./build.sh test).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+what=${1:-run}
+build_dir=${BUILD_DIR:-build}
+
+packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build_dir" --parallel
+
+case "$what" in
+run)
+    exec "$build_dir/tallyhawk"
+    ;;
+test)
+    cd "$build_dir"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2
+    ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac

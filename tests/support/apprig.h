@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/form1.h"
+#include "tests/support/fakeclock.h"
+#include "tests/support/fakedesktop.h"
+#include "tests/support/fakedialogs.h"
+#include "tests/support/faketray.h"
+#include "tests/support/manualtimer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A main window on fake time in a temporary application folder, with every dialog answered by
+// the test.
+class AppRig {
+public:
+    explicit AppRig(const QString& locale = QStringLiteral("en_US"))
+        : m_locale(locale) {}
+
+    QTemporaryDir dir;
+    FakeClock clock;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    FakeTray tray;
+    FakePlacement placement;
+    ManualTimer* timer = nullptr;
+    std::unique_ptr<Form1> form;
+
+    // Creates the window and runs its start-up, as the program does.
+    Form1& load() {
+        timer = new ManualTimer;
+        form = std::make_unique<Form1>(Services{dir.path(), QLocale(m_locale), clock, dialogs,
+                                                desktop, tray, placement, timer});
+        form->Form_Load();
+        return *form;
+    }
+
+    // Lets the given number of seconds pass, with one timer event in each.
+    void runSeconds(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            clock.advanceSecs(1);
+            timer->fire();
+        }
+    }
+
+    void runMinutes(int minutes) { runSeconds(60 * minutes); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QByteArray file(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(bytes);
+    }
+
+    QByteArray log() const { return file(QStringLiteral("Tasks.txt")); }
+
+private:
+    QString m_locale;
+};
