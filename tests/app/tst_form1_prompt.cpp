@@ -1,0 +1,289 @@
+#include "app/frmnotes.h"
+#include "tests/support/apprig.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ui/updown.h"
+
+namespace {
+
+void start(AppRig& rig, const QString& project) {
+    rig.form->CboProject->setEditText(project);
+    rig.form->CmdStartStop->click();
+}
+
+// The log's lines after the start lines of the first record.
+QByteArray afterStart(const AppRig& rig) {
+    const QByteArray log = rig.log();
+    const qsizetype started = log.indexOf("[Started]");
+    return log.mid(log.indexOf("\r\n", started) + 2);
+}
+
+} // namespace
+
+class TestForm1Prompt : public QObject {
+    Q_OBJECT
+private slots:
+    void notesAreLoggedWhenTheWindowCloses_data() {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("byOk");
+        QTest::addColumn<QByteArray>("logged");
+        QTest::newRow("one line, Ok") << u"Call with the client"_qs << true
+                                      << QByteArray("6/3/2008 9:10:05 AM [Notes] Call with the "
+                                                    "client\r\n");
+        QTest::newRow("one line, close box")
+            << u"Lunch"_qs << false << QByteArray("6/3/2008 9:10:05 AM [Notes] Lunch\r\n");
+        QTest::newRow("two lines") << u"first\nsecond"_qs << true
+                                   << QByteArray("6/3/2008 9:10:05 AM [Notes] first\r\nsecond\r\n");
+        QTest::newRow("spaces") << u"   "_qs << true
+                                << QByteArray("6/3/2008 9:10:05 AM [Notes]    \r\n");
+        QTest::newRow("empty") << QString() << true << QByteArray();
+    }
+    void notesAreLoggedWhenTheWindowCloses() {
+        QFETCH(QString, note);
+        QFETCH(bool, byOk);
+        QFETCH(QByteArray, logged);
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        rig.runMinutes(10);
+        form.CmdNotes->click();
+        FrmNotes* notes = form.notesWindow();
+        QVERIFY(notes && notes->isVisible());
+        QCOMPARE(notes->windowTitle(), u"Notes"_qs);
+        notes->Text1->setPlainText(note);
+        if (byOk)
+            notes->CmdOk->click();
+        else
+            notes->close();
+        QCOMPARE(afterStart(rig), logged);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form.notesWindow());
+    }
+
+    void aNoteSavedAfterItsSessionFollowsTheRecord() {
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        form.CmdNotes->click();
+        form.notesWindow()->Text1->setPlainText(u"late"_qs);
+        rig.runSeconds(3);
+        form.CmdStartStop->click();
+        form.notesWindow()->close();
+        QVERIFY(rig.log().endsWith("<!--  END SESSION  -->\r\n\r\n\r\n"
+                                   "6/3/2008 9:00:08 AM [Notes] late\r\n"));
+    }
+
+    void aNoteThatCannotBeWrittenIsShownToCopy() {
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        form.CmdNotes->click();
+        QFile::remove(rig.path(u"Tasks.txt"_qs));
+        QVERIFY(QDir(rig.dir.path()).mkdir(u"Tasks.txt"_qs));
+        form.notesWindow()->Text1->setPlainText(u"Keep me"_qs);
+        form.notesWindow()->close();
+        QCOMPARE(rig.dialogs.messages.size(), 1);
+        QCOMPARE(rig.dialogs.messages[0].icon, Dialogs::Icon::Warning);
+        QVERIFY(rig.dialogs.messages[0].text.contains(u"Keep me"_qs));
+        QVERIFY(rig.dialogs.messages[0].text.contains(rig.path(u"Tasks.txt"_qs)));
+        // Written with the stop lines once the log can be written again.
+        QVERIFY(QDir(rig.dir.path()).rmdir(u"Tasks.txt"_qs));
+        form.CmdStartStop->click();
+        QVERIFY(rig.log().startsWith("6/3/2008 9:00:05 AM [Notes] Keep me\r\n"
+                                     "6/3/2008 9:00:05 AM [Stopped] Alpha\r\n"));
+    }
+
+    void notesFromTheMenuAskToStartAnIdleProject_data() {
+        QTest::addColumn<QString>("project");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("question");
+        const QString tail = u" is not running. Would you like to start the project?"_qs;
+        QTest::newRow("Alpha, yes") << u"Alpha"_qs << true << u"Project - Alpha"_qs + tail;
+        QTest::newRow("Alpha, no") << u"Alpha"_qs << false << u"Project - Alpha"_qs + tail;
+        QTest::newRow("empty, yes") << QString() << true << u"Project - "_qs + tail;
+    }
+    void notesFromTheMenuAskToStartAnIdleProject() {
+        QFETCH(QString, project);
+        QFETCH(bool, yes);
+        QFETCH(QString, question);
+        AppRig rig;
+        Form1& form = rig.load();
+        form.CboProject->setEditText(project);
+        rig.dialogs.answers.push_back(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        form.MnuNotes->trigger();
+        QCOMPARE(rig.dialogs.messages[0].text, question);
+        QCOMPARE(rig.dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(form.isRunning(), yes && !project.isEmpty());
+        if (yes && project.isEmpty())
+            QCOMPARE(rig.dialogs.messages.last().text, u"Please enter a project name"_qs);
+        QVERIFY(!form.notesWindow());
+    }
+
+    void notesFromTheMenuDuringASessionOpenTheWindow() {
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        form.MnuNotes->trigger();
+        QVERIFY(form.notesWindow() && form.notesWindow()->isVisible());
+        QVERIFY(rig.dialogs.messages.isEmpty());
+    }
+
+    void promptsEveryIntervalWithOneNotesWindow() {
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        rig.runMinutes(29);
+        QCOMPARE(rig.desktop.beeps, 0);
+        QVERIFY(!form.notesWindow());
+        rig.runMinutes(1);
+        QCOMPARE(rig.desktop.beeps, 1);
+        FrmNotes* notes = form.notesWindow();
+        QVERIFY(notes && notes->isVisible());
+        QCOMPARE(notes->windowTitle(), u"What are you doing now?"_qs);
+        QCOMPARE(rig.placement.topMost, QList<QWidget*>{notes});
+        QCOMPARE(form.TxtMin->text(), u"0"_qs);
+
+        notes->Text1->setPlainText(u"half typed"_qs);
+        rig.runMinutes(30);
+        QCOMPARE(rig.desktop.beeps, 2);
+        QCOMPARE(form.notesWindow(), notes);
+        QCOMPARE(notes->Text1->toPlainText(), u"half typed"_qs);
+        QCOMPARE(form.findChildren<FrmNotes*>().size(), 1);
+    }
+
+    void promptWorksWhileTheWindowIsInTheTray() {
+        AppRig rig;
+        Form1& form = rig.load();
+        form.show();
+        start(rig, u"Alpha"_qs);
+        form.setWindowState(Qt::WindowMinimized);
+        QVERIFY(form.isHidden());
+        rig.runMinutes(30);
+        QVERIFY(form.notesWindow()->isVisible());
+        QVERIFY(form.isHidden());
+    }
+
+    void changingTheIntervalRestartsTheCount() {
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        rig.runMinutes(15);
+        form.UpDown->setValue(10);
+        QCOMPARE(form.TxtAsk->text(), u"10"_qs);
+        QCOMPARE(form.TxtMin->text(), u"0"_qs);
+        rig.runMinutes(9);
+        QCOMPARE(rig.desktop.beeps, 0);
+        rig.runMinutes(1);
+        QCOMPARE(rig.desktop.beeps, 1);
+    }
+
+    void checkingTheBoxRestartsTheCount() {
+        AppRig rig;
+        Form1& form = rig.load();
+        form.ChkAskMe->setChecked(false);
+        start(rig, u"Alpha"_qs);
+        rig.runMinutes(20);
+        QCOMPARE(form.TxtMin->text(), u"20"_qs);
+        form.ChkAskMe->setChecked(true);
+        QCOMPARE(form.TxtMin->text(), u"0"_qs);
+        rig.runMinutes(29);
+        QCOMPARE(rig.desktop.beeps, 0);
+        rig.runMinutes(1);
+        QCOMPARE(rig.desktop.beeps, 1);
+    }
+
+    void anIntervalWithALeadingZeroNeverPrompts() {
+        AppRig rig;
+        rig.writeFile(u"Settings.ini"_qs, "[Textboxes]\r\nTxtAsk=030\r\n");
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        rig.runMinutes(61);
+        QCOMPARE(rig.desktop.beeps, 0);
+        QCOMPARE(form.TxtMin->text(), u"61"_qs);
+    }
+
+    void trayMenuFollowsTheSession() {
+        AppRig rig;
+        Form1& form = rig.load();
+        form.show();
+        QCOMPARE(form.MnuStartStop->text(), u"Start Project"_qs);
+        start(rig, u"Alpha"_qs);
+        QCOMPARE(form.MnuStartStop->text(), u"&Stop Project"_qs);
+        form.setWindowState(Qt::WindowMinimized);
+        QVERIFY(rig.tray.shown);
+        QCOMPARE(rig.tray.tip, u"Tallyhawk 1.0"_qs);
+        rig.runSeconds(7);
+        QCOMPARE(form.MnuElapsed->text(), u"Elapsed Time: 0d 0h 0m 7s"_qs);
+
+        // Stop from the menu leaves the window in the tray.
+        form.MnuStartStop->trigger();
+        QCOMPARE(form.MnuStartStop->text(), u"S&tart Project"_qs);
+        QVERIFY(form.isHidden());
+        QVERIFY(rig.tray.shown);
+        QVERIFY(
+            rig.log().endsWith("[Total Time] 0d 0h 0m 7s\r\n<!--  END SESSION  -->\r\n\r\n\r\n"));
+
+        // Start from the menu with no name brings the window back.
+        form.CboProject->setEditText(QString());
+        form.MnuStartStop->trigger();
+        QCOMPARE(rig.dialogs.messageTexts().last(), u"Please enter a project name"_qs);
+        QVERIFY(form.isVisible());
+        QVERIFY(!rig.tray.shown);
+    }
+
+    void trayIconRestoresOnDoubleClickOnly() {
+        AppRig rig;
+        Form1& form = rig.load();
+        form.show();
+        form.setWindowState(Qt::WindowMinimized);
+        QVERIFY(form.isHidden());
+        rig.tray.click(TrayIcon::Event::LeftButtonDown);
+        QVERIFY(form.isHidden());
+        QCOMPARE(form.RespondToTray(TrayIcon::Event::LeftButtonDown), 0);
+        rig.tray.click(TrayIcon::Event::LeftDoubleClick);
+        QVERIFY(form.isVisible());
+        QVERIFY(!(form.windowState() & Qt::WindowMinimized));
+        QVERIFY(!rig.tray.shown);
+
+        form.setWindowState(Qt::WindowMinimized);
+        form.MnuOpen->trigger();
+        QVERIFY(form.isVisible());
+        QVERIFY(!rig.tray.shown);
+    }
+
+    void withoutANotificationAreaMinimisingKeepsTheWindow() {
+        AppRig rig;
+        rig.tray.available = false;
+        Form1& form = rig.load();
+        form.show();
+        form.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!form.isHidden());
+        QVERIFY(form.windowState() & Qt::WindowMinimized);
+        QCOMPARE(rig.tray.adds, 0);
+    }
+
+    void exitFromTheMenuRemovesTheIconAndCompletesTheRecord() {
+        AppRig rig;
+        Form1& form = rig.load();
+        form.show();
+        start(rig, u"Alpha"_qs);
+        form.setWindowState(Qt::WindowMinimized);
+        form.CmdNotes->click();
+        form.notesWindow()->Text1->setPlainText(u"discarded at exit"_qs);
+        form.MnuExit->trigger();
+        QVERIFY(!rig.tray.shown);
+        QVERIFY(rig.log().endsWith("<!--  END SESSION  -->\r\n\r\n\r\n"));
+        QVERIFY(!rig.log().contains("discarded"));
+    }
+};
+
+QTEST_MAIN(TestForm1Prompt)
+#include "tst_form1_prompt.moc"
