@@ -112,7 +112,7 @@ int runCase(const QString& kind, const QString& folder) {
         pane.setPlainText(ansi::decode(file.readAll()));
         shown(pane);
         std::printf("%lld %ld %d\n", timer.elapsed(), peakKib(), pane.document()->blockCount());
-    } else if (kind == u"tree") {
+    } else if (kind == u"tree" || kind == u"expand") {
         QFile file(logPath);
         if (!file.open(QIODevice::ReadOnly))
             return 1;
@@ -124,6 +124,11 @@ int runCase(const QString& kind, const QString& folder) {
         view.setModel(&model);
         view.expand(model.rootIndex());
         shown(view);
+        if (kind == u"expand") {
+            timer.restart();
+            view.expandAll();
+            QApplication::processEvents();
+        }
         std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(), model.tree().lineCount());
     } else {
         SystemDialogs dialogs;
@@ -147,6 +152,7 @@ void runSize(const QString& program, const QString& folder, int sessions) {
         {QStringLiteral("pane"), "bare QPlainTextEdit::setPlainText"},
         {QStringLiteral("tree"), "report tree alone"},
         {QStringLiteral("window"), "Reports window, pane and tree"},
+        {QStringLiteral("expand"), "then every session expanded"},
     };
     for (const auto& [kind, title] : cases) {
         QProcess child;

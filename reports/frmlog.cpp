@@ -71,6 +71,9 @@ QByteArray FrmLog::readLog() {
 }
 
 void FrmLog::Form_Load() {
+    // Once per window: an open window keeps what it showed when it was opened.
+    if (m_model)
+        return;
     QByteArray bytes = readLog();
     Text1->showLog(bytes);
     // The tree keeps the log as read: what the user types into the pane changes only what

@@ -11,6 +11,8 @@
 namespace {
 
 FileResult printDocument(QPrinter& printer, const QString& name, const QString& text) {
+    // The margins a printer driver would keep clear; a PDF has none of its own.
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QTextDocument doc;
     doc.setPlainText(text);
     doc.documentLayout()->setPaintDevice(&printer);
