@@ -10,7 +10,10 @@
 #include <QPointer>
 #include <QWidget>
 
+class FrmLog;
+class FrmAbout;
 class FrmNotes;
+class FrmSettings;
 class LinkLabel;
 class QAction;
 class QCheckBox;
@@ -60,6 +63,7 @@ public:
     void CmdNotes_Click();
     void MnuNotes_Click();
     FrmNotes* notesWindow() const;
+    FrmLog* reportsWindow() const;
 
     // Project list
     void CmdAdd_Click();
@@ -69,6 +73,10 @@ public:
     void LblReports_Click();
     void LblSettings_Click();
     void LblAbout_Click();
+    // The Settings and About windows while they exist; null before they are reached and
+    // after they were closed.
+    FrmSettings* settingsWindow() const;
+    FrmAbout* aboutWindow() const;
 
     // Tray
     int RespondToTray(TrayIcon::Event event);
@@ -141,6 +149,7 @@ private:
     void saveSettings();
     bool minimizeOnStartSetting() const;
     FrmNotes* showNotesWindow();
+    FrmSettings* loadSettingsWindow();
 
     void Form_Resize();
     void restoreFromTray();
@@ -153,6 +162,9 @@ private:
     PendingLog m_pending;
     ProjectList m_projects;
     QPointer<FrmNotes> m_notes;
+    QPointer<FrmSettings> m_settings;
+    QPointer<FrmAbout> m_about;
+    QPointer<FrmLog> m_reports;
 
     // Session fields
     QString m_stamp;

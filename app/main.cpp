@@ -1,10 +1,13 @@
 #include "app/form1.h"
 #include "app/secondtimer.h"
 #include "app/shutdownsignals.h"
+#include "reports/logprinter.h"
 #include "storage/clock.h"
 #include "tray/systemtrayicon.h"
 #include "tray/windowplacement.h"
+#include "ui/assets/assets.h"
 #include "ui/desktop.h"
+#include "ui/fonts.h"
 #include "ui/systemdialogs.h"
 
 #include <QApplication>
@@ -14,16 +17,21 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyhawk"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(assets::programIcon());
+    // Every window is designed around the same small sans serif.
+    fonts::installSubstitutes();
+    QApplication::setFont(fonts::standard());
     // The window may hide in the notification area; the program ends only through its unload.
     QApplication::setQuitOnLastWindowClosed(false);
 
     SystemClock clock;
     SystemDialogs dialogs;
     SystemDesktop desktop;
+    QtLogPrinter printer;
     SystemTrayIcon tray;
     SystemWindowPlacement placement;
     Form1 form({QCoreApplication::applicationDirPath(), QLocale::system(), clock, dialogs, desktop,
-                tray, placement, new WholeSecondTimer(clock)});
+                printer, tray, placement, new WholeSecondTimer(clock)});
 
     ShutdownSignals shutdownSignals;
     QObject::connect(&shutdownSignals, &ShutdownSignals::requested, &form, &Form1::requestShutdown);

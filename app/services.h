@@ -6,6 +6,7 @@
 class Clock;
 class Desktop;
 class Dialogs;
+class LogPrinter;
 class SecondTimer;
 class TrayIcon;
 class WindowPlacement;
@@ -18,6 +19,7 @@ struct Services {
     Clock& clock;
     Dialogs& dialogs;
     Desktop& desktop;
+    LogPrinter& printer;
     TrayIcon& tray;
     WindowPlacement& placement;
     SecondTimer* timer; // the main window takes ownership

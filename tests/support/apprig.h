@@ -4,6 +4,7 @@
 #include "tests/support/fakeclock.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakedialogs.h"
+#include "tests/support/fakeprinter.h"
 #include "tests/support/faketray.h"
 #include "tests/support/manualtimer.h"
 
@@ -23,6 +24,7 @@ public:
     FakeClock clock;
     FakeDialogs dialogs;
     FakeDesktop desktop;
+    FakePrinter printer;
     FakeTray tray;
     FakePlacement placement;
     ManualTimer* timer = nullptr;
@@ -32,7 +34,7 @@ public:
     Form1& load() {
         timer = new ManualTimer;
         form = std::make_unique<Form1>(Services{dir.path(), QLocale(m_locale), clock, dialogs,
-                                                desktop, tray, placement, timer});
+                                                desktop, printer, tray, placement, timer});
         form->Form_Load();
         return *form;
     }
