@@ -16,7 +16,7 @@ class ReportModel;
 // when closed; the next opening builds a new one, which reads the log again.
 //
 // The box shown when WriteFile fails is titled with Qt's file error code of the failure
-// (QFileDevice::FileError: 1 read, 2 write, 4 resource, 5 open, 7 rename, ...), " - " and
+// (QFileDevice::FileError: 1 read, 2 write, 4 resource, 5 open, 10 rename, ...), " - " and
 // the program's name.
 class FrmLog final : public QWidget {
     Q_OBJECT
