@@ -1,0 +1,64 @@
+// Text decoding of every data file: any bytes decode and encode back to themselves, any text
+// encodes to one byte per character, and line splitting loses nothing but the line ends.
+#include "fuzzcheck.h"
+
+#include "storage/ansitext.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+void checkBytesRoundTrip(QByteArrayView bytes) {
+    const QString text = ansi::decode(bytes);
+    FUZZ_CHECK(text.size() == bytes.size());
+    FUZZ_CHECK(ansi::encode(text) == bytes);
+}
+
+// Every character the code page holds comes back as itself, every other one as '?'.
+void checkTextEncoding(const QString& text) {
+    const QList<uint> codePoints = text.toUcs4();
+    const QByteArray bytes = ansi::encode(text);
+    FUZZ_CHECK(bytes.size() == codePoints.size());
+    const QString back = ansi::decode(bytes);
+    for (qsizetype i = 0; i < codePoints.size(); ++i) {
+        const uint original = codePoints[i];
+        const char16_t decoded = back[i].unicode();
+        FUZZ_CHECK(decoded == original || decoded == u'?');
+        if (original < 0x80)
+            FUZZ_CHECK(decoded == original);
+    }
+    FUZZ_CHECK(ansi::encode(back) == bytes);
+}
+
+// Joining the lines with LF gives the text with every line end made LF, less a final one.
+void checkSplitLines(const QString& text) {
+    const QStringList lines = ansi::splitLines(text);
+    for (const QString& line : lines)
+        FUZZ_CHECK(!line.contains(u'\r') && !line.contains(u'\n'));
+
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(u'\r', u'\n');
+    QString joined = lines.join(u'\n');
+    if (normalised.endsWith(u'\n'))
+        joined += u'\n';
+    FUZZ_CHECK(joined == normalised);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArrayView bytes(data, qsizetype(size));
+    checkBytesRoundTrip(bytes);
+    checkSplitLines(ansi::decode(bytes));
+
+    // The same bytes read as UTF-16, for text that did not come from a file: surrogates,
+    // unpaired ones included, and characters far outside the code page.
+    QString text(qsizetype(size / 2), Qt::Uninitialized);
+    std::memcpy(text.data(), data, size_t(text.size()) * sizeof(QChar));
+    checkTextEncoding(text);
+    checkSplitLines(text);
+    return 0;
+}

@@ -1,0 +1,51 @@
+// The project list loader on arbitrary file content: loading never fails on content, saving
+// the names and loading again gives the same names, and a name appended comes back last.
+#include "fuzzcheck.h"
+#include "scratchfolder.h"
+
+#include "storage/ansitext.h"
+#include "storage/projectlistfile.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const std::string nameBytes = input.ConsumeRandomLengthString(64);
+    const QString name =
+        ansi::decode(QByteArrayView(nameBytes.data(), qsizetype(nameBytes.size())));
+    const std::vector<char> rest = input.ConsumeRemainingBytes<char>();
+    const QByteArray content(rest.data(), qsizetype(rest.size()));
+
+    const QString path = scratch::path(QStringLiteral("Projects.txt"));
+    scratch::writeFile(path, content);
+
+    const ProjectListLoad loaded = loadProjectList(path);
+    FUZZ_CHECK(loaded.result.ok());
+    FUZZ_CHECK(loaded.entries == ansi::splitLines(ansi::decode(content)));
+
+    // The box's order is a sorted permutation of the file's lines.
+    const ProjectList list(loaded.entries);
+    FUZZ_CHECK(list.size() == loaded.entries.size());
+    for (qsizetype i = 1; i < list.size(); ++i)
+        FUZZ_CHECK(
+            QString::compare(list.entries()[i - 1], list.entries()[i], Qt::CaseInsensitive) <= 0);
+
+    FUZZ_CHECK(SaveProjectList(path, list.entries()).ok());
+    const ProjectListLoad reloaded = loadProjectList(path);
+    FUZZ_CHECK(reloaded.result.ok());
+    FUZZ_CHECK(reloaded.entries == list.entries());
+
+    // Appending to the file as the program wrote it, which ends with a line end.
+    const bool hasLineBreak = name.contains(u'\r') || name.contains(u'\n');
+    const FileResult appended = AppendProject(path, name);
+    FUZZ_CHECK(appended.ok() == !hasLineBreak);
+    const ProjectListLoad afterAppend = loadProjectList(path);
+    FUZZ_CHECK(afterAppend.result.ok());
+    FUZZ_CHECK(afterAppend.entries ==
+               (hasLineBreak ? list.entries() : list.entries() + QStringList{name}));
+
+    return 0;
+}

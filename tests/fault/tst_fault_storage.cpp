@@ -1,0 +1,336 @@
+#include "faultfs.h"
+
+#include "reports/logfiles.h"
+#include "reports/reporttree.h"
+#include "storage/ansitext.h"
+#include "storage/inifile.h"
+#include "storage/logwriter.h"
+#include "storage/projectlistfile.h"
+#include "storage/sessionlog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Stamp = QStringLiteral("6/3/2008 9:00:05 AM");
+const QByteArray OldRecord = "<!--  BEGIN SESSION //-->\r\n6/2/2008 8:00:00 AM [Started] Old\r\n"
+                             "6/2/2008 8:30:00 AM [Stopped] Old\r\n[Total Time] 0d 0h 30m 0s\r\n"
+                             "<!--  END SESSION  -->\r\n\r\n\r\n";
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray startLines(const QString& project) {
+    return (sessionlog::startLines(Stamp, project) + ansi::LineEnd).toLatin1();
+}
+
+QByteArray stopLines(const QString& project) {
+    return (sessionlog::stopLines(Stamp, project, QStringLiteral("0d 0h 0m 1s")) + ansi::LineEnd)
+        .toLatin1();
+}
+
+void flushStart(PendingLog& pending, const QString& project) {
+    pending.append(sessionlog::startLines(Stamp, project));
+}
+
+void flushStop(PendingLog& pending, const QString& project) {
+    pending.append(sessionlog::stopLines(Stamp, project, QStringLiteral("0d 0h 0m 1s")));
+}
+
+// Every entry of the folder other than the ones named: what a failed rewrite left behind.
+QStringList strayFiles(const QString& folder, const QStringList& expected) {
+    QStringList stray;
+    const QDir::Filters filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    for (const QString& name : QDir(folder).entryList(filter)) {
+        if (!expected.contains(name))
+            stray.append(name);
+    }
+    return stray;
+}
+
+enum class Fault { LogIsFolder, FullDevice, ReadOnlyFolder, ReadOnlyFolderNoLog, MissingFolder };
+
+enum class Rewrite { Settings, ProjectList, ClearedLog };
+
+struct RewriteCase {
+    QString fileName;
+    QByteArray oldBytes;
+    QByteArray newBytes;
+};
+
+RewriteCase rewriteCase(Rewrite rewrite) {
+    switch (rewrite) {
+    case Rewrite::Settings:
+        return {QStringLiteral("Settings.ini"), "[Textboxes]\r\nTxtAsk=30\r\n",
+                "[Textboxes]\r\nTxtAsk=45\r\n"};
+    case Rewrite::ProjectList:
+        return {QStringLiteral("Projects.txt"), "Alpha\r\nBeta\r\n", "Alpha\r\n"};
+    case Rewrite::ClearedLog:
+        return {QStringLiteral("Tasks.txt"), OldRecord, "\r\n"};
+    }
+    return {};
+}
+
+FileResult runRewrite(Rewrite rewrite, const QString& path) {
+    switch (rewrite) {
+    case Rewrite::Settings:
+        return WriteINI(u"Textboxes", u"TxtAsk", u"45", path);
+    case Rewrite::ProjectList:
+        return SaveProjectList(path, {QStringLiteral("Alpha")});
+    case Rewrite::ClearedLog:
+        return logfiles::replaceText(path, QString()).result;
+    }
+    return FileResult::success();
+}
+
+} // namespace
+
+class TestFaultStorage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void logKeepsUnwrittenLinesUntilItCanBeWritten_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::newRow("log is a folder") << Fault::LogIsFolder;
+        QTest::newRow("log bound to a full device") << Fault::FullDevice;
+        QTest::newRow("folder read-only, log exists") << Fault::ReadOnlyFolder;
+        QTest::newRow("folder read-only, no log yet") << Fault::ReadOnlyFolderNoLog;
+        QTest::newRow("folder missing") << Fault::MissingFolder;
+    }
+    void logKeepsUnwrittenLinesUntilItCanBeWritten() {
+        QFETCH(Fault, fault);
+        QTemporaryDir dir;
+        const QString folder =
+            fault == Fault::MissingFolder ? dir.filePath(QStringLiteral("gone")) : dir.path();
+        const QString log = QDir(folder).filePath(QStringLiteral("Tasks.txt"));
+        QByteArray before;
+        std::unique_ptr<faultfs::ReadOnlyFolder> readOnly;
+        switch (fault) {
+        case Fault::LogIsFolder:
+            QVERIFY(QDir().mkdir(log));
+            break;
+        case Fault::FullDevice:
+            QVERIFY(QFile::link(QStringLiteral("/dev/full"), log));
+            break;
+        case Fault::ReadOnlyFolder:
+        case Fault::ReadOnlyFolderNoLog:
+            if (fault == Fault::ReadOnlyFolder) {
+                before = OldRecord;
+                QVERIFY(writeBytes(log, before));
+            }
+            readOnly = std::make_unique<faultfs::ReadOnlyFolder>(folder);
+            if (!readOnly->unavailableReason().isEmpty())
+                QSKIP(qPrintable(readOnly->unavailableReason()));
+            break;
+        case Fault::MissingFolder:
+            break;
+        }
+
+        PendingLog pending;
+        flushStart(pending, QStringLiteral("Alpha"));
+        const FileResult failed = FlushLog(pending, log);
+        QVERIFY(!failed.ok());
+        QCOMPARE(failed.path(), log);
+        QVERIFY(!failed.reason().isEmpty());
+        QVERIFY(failed.message().contains(log));
+        QCOMPARE(pending.unwritten().toLatin1(), startLines(u"Alpha"_qs));
+        if (fault != Fault::FullDevice && fault != Fault::LogIsFolder)
+            QCOMPARE(readBytes(log), before);
+
+        flushStop(pending, QStringLiteral("Alpha"));
+        QVERIFY(!FlushLog(pending, log).ok());
+
+        // The user mends the fault; the next write brings every line, in order.
+        switch (fault) {
+        case Fault::LogIsFolder:
+            QVERIFY(QDir().rmdir(log));
+            break;
+        case Fault::FullDevice:
+            QVERIFY(QFile::remove(log));
+            break;
+        case Fault::ReadOnlyFolder:
+        case Fault::ReadOnlyFolderNoLog:
+            readOnly->release();
+            break;
+        case Fault::MissingFolder:
+            QVERIFY(QDir().mkpath(folder));
+            break;
+        }
+        flushStart(pending, QStringLiteral("Beta"));
+        QVERIFY(FlushLog(pending, log).ok());
+        QVERIFY(pending.isEmpty());
+        QCOMPARE(readBytes(log), before + startLines(u"Alpha"_qs) + stopLines(u"Alpha"_qs) +
+                                     startLines(u"Beta"_qs));
+    }
+
+    void partOfALineWrittenToAFullDiskIsTakenBack() {
+        QTemporaryDir dir;
+        faultfs::SmallDisk disk(dir.path(), 64);
+        if (!disk.unavailableReason().isEmpty())
+            QSKIP(qPrintable(disk.unavailableReason()));
+        const QString log = dir.filePath(QStringLiteral("Tasks.txt"));
+        // Short of a page, so that the disk takes the first bytes of the next write and
+        // then runs out.
+        const QByteArray before = OldRecord.repeated(4000 / OldRecord.size());
+        QVERIFY(writeBytes(log, before));
+        disk.fill();
+
+        PendingLog pending;
+        pending.append(QString(300, u'n'));
+        QVERIFY(!FlushLog(pending, log).ok());
+        QCOMPARE(readBytes(log), before);
+
+        disk.freeSpace();
+        pending.append(u"more");
+        QVERIFY(FlushLog(pending, log).ok());
+        QCOMPARE(readBytes(log), before + QByteArray(300, 'n') + "\r\nmore\r\n");
+    }
+
+    void failedRewriteLeavesTheOldFileWhole_data() {
+        QTest::addColumn<Rewrite>("rewrite");
+        QTest::addColumn<bool>("fullDisk");
+        const std::pair<const char*, Rewrite> rewrites[] = {{"settings", Rewrite::Settings},
+                                                            {"project list", Rewrite::ProjectList},
+                                                            {"cleared log", Rewrite::ClearedLog}};
+        for (const auto& [name, rewrite] : rewrites) {
+            QTest::addRow("%s, disk full", name) << rewrite << true;
+            QTest::addRow("%s, folder read-only", name) << rewrite << false;
+        }
+    }
+    void failedRewriteLeavesTheOldFileWhole() {
+        QFETCH(Rewrite, rewrite);
+        QFETCH(bool, fullDisk);
+        const RewriteCase file = rewriteCase(rewrite);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file.fileName);
+        std::unique_ptr<faultfs::SmallDisk> disk;
+        if (fullDisk) {
+            disk = std::make_unique<faultfs::SmallDisk>(dir.path(), 16);
+            if (!disk->unavailableReason().isEmpty())
+                QSKIP(qPrintable(disk->unavailableReason()));
+        }
+        QVERIFY(writeBytes(path, file.oldBytes));
+        std::unique_ptr<faultfs::ReadOnlyFolder> readOnly;
+        if (fullDisk) {
+            disk->fill();
+        } else {
+            readOnly = std::make_unique<faultfs::ReadOnlyFolder>(dir.path());
+            if (!readOnly->unavailableReason().isEmpty())
+                QSKIP(qPrintable(readOnly->unavailableReason()));
+        }
+
+        const FileResult failed = runRewrite(rewrite, path);
+        if (fullDisk) {
+            QEXPECT_FAIL("",
+                         "QSaveFile buffers the write, and a flush that fails at commit() "
+                         "does not stop the empty temporary file replacing the old one",
+                         Abort);
+        }
+        QVERIFY(!failed.ok());
+        QVERIFY(failed.message().contains(file.fileName));
+        QCOMPARE(readBytes(path), file.oldBytes);
+        const QStringList expected{file.fileName, QStringLiteral(".filler")};
+        QCOMPARE(strayFiles(dir.path(), expected), QStringList());
+
+        if (fullDisk)
+            disk->freeSpace();
+        else
+            readOnly->release();
+        QVERIFY(runRewrite(rewrite, path).ok());
+        QCOMPARE(readBytes(path), file.newBytes);
+    }
+
+    void logFollowsAFileDeletedOrReplacedBetweenWrites_data() {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("replaced by another file") << true;
+    }
+    void logFollowsAFileDeletedOrReplacedBetweenWrites() {
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("Tasks.txt"));
+        PendingLog pending;
+        flushStart(pending, QStringLiteral("Alpha"));
+        QVERIFY(FlushLog(pending, log).ok());
+
+        QByteArray other;
+        if (replaced) {
+            // As an editor saves: a new file renamed over the old one.
+            other = OldRecord;
+            const QString newer = dir.filePath(QStringLiteral("Tasks.new"));
+            QVERIFY(writeBytes(newer, other));
+            QVERIFY(::rename(QFile::encodeName(newer).constData(),
+                             QFile::encodeName(log).constData()) == 0);
+        } else {
+            QVERIFY(QFile::remove(log));
+        }
+        flushStop(pending, QStringLiteral("Alpha"));
+        QVERIFY(FlushLog(pending, log).ok());
+        QCOMPARE(readBytes(log), other + stopLines(u"Alpha"_qs));
+
+        // The stop lines still show: as a session of their own, named after its project, or
+        // with the record in front of them.
+        const ReportTree tree = ReportTree::build(readBytes(log));
+        QCOMPARE(tree.sessionCount(), 1);
+        QCOMPARE(tree.projectText(0), replaced ? u" Old"_qs : u" Alpha"_qs);
+        QCOMPARE(tree.lineText(tree.lineCount() - 1), u"[Total Time] 0d 0h 0m 1s"_qs);
+    }
+
+    void settingsAndProjectsFollowAReplacedFile() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Settings.ini"));
+        QVERIFY(WriteINI(u"Textboxes", u"TxtAsk", u"30", ini).ok());
+        QVERIFY(writeBytes(ini, "[Other]\r\nKept=1\r\n"));
+        QVERIFY(WriteINI(u"ComboBox", u"CboProject", u"Alpha", ini).ok());
+        QCOMPARE(readBytes(ini), "[Other]\r\nKept=1\r\n[ComboBox]\r\nCboProject=Alpha\r\n");
+
+        const QString projects = dir.filePath(QStringLiteral("Projects.txt"));
+        QVERIFY(AppendProject(projects, QStringLiteral("Alpha")).ok());
+        QVERIFY(QFile::remove(projects));
+        QVERIFY(AppendProject(projects, QStringLiteral("Beta")).ok());
+        QCOMPARE(readBytes(projects), "Beta\r\n");
+    }
+
+    // A file last saved by hand may lack the final line end. What the program appends must
+    // still start on a line of its own.
+    void appendStartsOnALineOfItsOwn_data() {
+        QTest::addColumn<bool>("log");
+        QTest::newRow("project list") << false;
+        QTest::newRow("session log") << true;
+    }
+    void appendStartsOnALineOfItsOwn() {
+        QFETCH(bool, log);
+        QTemporaryDir dir;
+        if (log) {
+            const QString path = dir.filePath(QStringLiteral("Tasks.txt"));
+            QVERIFY(writeBytes(path, OldRecord.chopped(6)));
+            PendingLog pending;
+            flushStart(pending, QStringLiteral("Alpha"));
+            flushStop(pending, QStringLiteral("Alpha"));
+            QVERIFY(FlushLog(pending, path).ok());
+            const ReportTree tree = ReportTree::build(readBytes(path));
+            QEXPECT_FAIL("", "the begin marker is appended to the end marker's line", Abort);
+            QCOMPARE(tree.sessionCount(), 2);
+        } else {
+            const QString path = dir.filePath(QStringLiteral("Projects.txt"));
+            QVERIFY(writeBytes(path, "Alpha"));
+            QVERIFY(AppendProject(path, QStringLiteral("Beta")).ok());
+            QEXPECT_FAIL("", "the new name is appended to the last name's line", Abort);
+            QCOMPARE(loadProjectList(path).entries, QStringList({u"Alpha"_qs, u"Beta"_qs}));
+        }
+    }
+};
+
+TALLYHAWK_FAULT_TEST_MAIN(QCoreApplication, TestFaultStorage)
+#include "tst_fault_storage.moc"
