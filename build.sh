@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 what=${1:-run}
 build_dir=${BUILD_DIR:-build}
 
-packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core)
+packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,4 +1,5 @@
 #include "storage/inifile.h"
+#include "tests/support/files.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -7,17 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // True when the file can still be opened after its permissions were taken away, as for root.
 bool permissionsAreIgnored(const QString& path) {

@@ -1,23 +1,11 @@
 #include "storage/projectlistfile.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestProjectListFile : public QObject {
     Q_OBJECT

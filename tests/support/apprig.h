@@ -6,6 +6,7 @@
 #include "tests/support/fakedialogs.h"
 #include "tests/support/fakeprinter.h"
 #include "tests/support/faketray.h"
+#include "tests/support/files.h"
 #include "tests/support/manualtimer.h"
 
 #include <QFile>
