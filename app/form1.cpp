@@ -4,6 +4,8 @@
 #include "app/secondtimer.h"
 #include "storage/datafiles.h"
 #include "tray/traymodule.h"
+#include "ui/assets/assets.h"
+#include "ui/fonts.h"
 #include "ui/form1layout.h"
 #include "ui/linklabel.h"
 #include "ui/updown.h"
@@ -19,25 +21,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-namespace {
-
-QFont valueFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(12);
-    font.setBold(true);
-    return font;
-}
-
-QFont linkFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    font.setUnderline(true);
-    return font;
-}
-
-} // namespace
-
 Form1::Form1(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -47,6 +30,8 @@ Form1::Form1(const Services& services, QWidget* parent)
     , m_dateText(services.locale) {
     Timer1->setParent(this);
     setWindowTitle(QStringLiteral("Tallyhawk 1.0"));
+    setWindowIcon(assets::programIcon());
+    setFont(fonts::standard());
     setFixedSize(form1layout::ClientSize);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -63,22 +48,27 @@ Form1::~Form1() = default;
 void Form1::createControls() {
     namespace L = form1layout;
     // Created bottom of the z-order first: a later sibling is drawn over an earlier one.
+    // Until a colour scheme is chosen, the window shows the Default scheme's pictures.
     ImgBottom = new QLabel(this);
+    ImgBottom->setPixmap(QPixmap(assets::BottomDefault));
+    ImgBottom->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(ImgBottom, L::ImgBottom);
     ImgTop = new QLabel(this);
+    ImgTop->setPixmap(QPixmap(assets::TopDefault));
+    ImgTop->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(ImgTop, L::ImgTop);
 
     auto link = [this](const QString& caption, const TwipsRect& rect) {
         auto* label = new LinkLabel(caption, this);
-        label->setFont(linkFont());
+        label->setFont(fonts::arialBold(9.75, true));
         label->setForegroundRole(QPalette::Highlight);
-        label->setCursor(Qt::PointingHandCursor);
+        label->setCursor(assets::linkCursor());
         place(label, rect);
         return label;
     };
     auto value = [this](const QString& caption, const TwipsRect& rect) {
         auto* label = new QLabel(caption, this);
-        label->setFont(valueFont());
+        label->setFont(fonts::arialBold(12));
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(pal);

@@ -1,0 +1,264 @@
+// Choosing, saving and restoring the colour scheme and the minimise option.
+#include "tests/support/apprig.h"
+#include "ui/assets/assets.h"
+#include "ui/frmsettings.h"
+#include "ui/linklabel.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+const QString Ini = QStringLiteral("Settings.ini");
+
+QByteArray flags(const char* black, const char* def, const char* orange, const char* red) {
+    return QByteArray("[ColorScheme]\r\nBlack=") + black + "\r\nDefault=" + def +
+           "\r\nOrangeCreme=" + orange + "\r\nRed=" + red + "\r\n";
+}
+
+bool shows(const Form1& form, const QString& top, const QString& bottom) {
+    auto same = [](const QPixmap& shown, const QString& picture) {
+        return shown.toImage().convertToFormat(QImage::Format_RGB32) ==
+               QImage(picture).convertToFormat(QImage::Format_RGB32);
+    };
+    return same(form.ImgTop->pixmap(), top) && same(form.ImgBottom->pixmap(), bottom);
+}
+
+// The selected option button's caption, or empty text when none is selected.
+QString selected(const FrmSettings& s) {
+    for (QRadioButton* b : {s.OptDefault, s.OptRed, s.OptBlack, s.OptOrangeCream}) {
+        if (b->isChecked())
+            return b->text();
+    }
+    return {};
+}
+
+FrmSettings* openSettings(Form1& form) {
+    QTest::mouseClick(form.LblSettings, Qt::LeftButton);
+    return form.settingsWindow();
+}
+
+void closeAndDelete(QWidget* window) {
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestColourSchemes : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutSettingsFileDefaultShowsAndNothingIsWritten() {
+        AppRig rig;
+        Form1& form = rig.load();
+        QVERIFY(shows(form, assets::TopDefault, assets::BottomDefault));
+        QVERIFY(!form.settingsWindow());
+        FrmSettings* s = openSettings(form);
+        QVERIFY(s && s->isVisible());
+        QCOMPARE(selected(*s), QString());
+        QVERIFY(!s->ChkMin->isChecked());
+        QVERIFY(!QFile::exists(rig.path(Ini)));
+    }
+
+    void choosingSchemeShowsItsPicturesAndWritesAllFourFlags_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("bottom");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("Default") << u"Default"_qs << assets::TopDefault << assets::BottomDefault
+                                 << flags("False", "True", "False", "False");
+        QTest::newRow("Red") << u"Red"_qs << assets::TopRed << assets::BottomRed
+                             << flags("False", "False", "False", "True");
+        QTest::newRow("Black") << u"Black"_qs << assets::TopBlack << assets::BottomBlack
+                               << flags("True", "False", "False", "False");
+        QTest::newRow("Orange Cream")
+            << u"Orange Cream"_qs << assets::TopOrange << assets::BottomOrange
+            << flags("False", "False", "True", "False");
+    }
+    void choosingSchemeShowsItsPicturesAndWritesAllFourFlags() {
+        QFETCH(QString, caption);
+        QFETCH(QString, top);
+        QFETCH(QString, bottom);
+        QFETCH(QByteArray, file);
+        AppRig rig;
+        Form1& form = rig.load();
+        FrmSettings* s = openSettings(form);
+        // Another scheme first, so that the change is seen in the pictures and the file.
+        QRadioButton* first = caption == u"Black" ? s->OptRed : s->OptBlack;
+        QTest::mouseClick(first, Qt::LeftButton);
+        const auto button = s->findChildren<QRadioButton*>();
+        const auto it = std::find_if(button.begin(), button.end(),
+                                     [&](QRadioButton* b) { return b->text() == caption; });
+        QVERIFY(it != button.end());
+        QTest::mouseClick(*it, Qt::LeftButton);
+        QCOMPARE(selected(*s), caption);
+        QVERIFY(shows(form, top, bottom));
+        QCOMPARE(rig.file(Ini), file);
+    }
+
+    void savedSchemeIsRestoredAtStartUp_data() {
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray red = flags("False", "False", "False", "True");
+        QTest::newRow("Red") << red << u"Red"_qs << assets::TopRed << red;
+        QTest::newRow("Default and Red both True")
+            << flags("False", "True", "False", "True") << u"Default"_qs << assets::TopDefault
+            << flags("False", "True", "False", "False");
+        QTest::newRow("Black and Orange Cream both True")
+            << flags("True", "False", "True", "False") << u"Orange Cream"_qs << assets::TopOrange
+            << flags("False", "False", "True", "False");
+        const QByteArray none = flags("False", "False", "False", "False");
+        QTest::newRow("all False") << none << QString() << assets::TopDefault << none;
+        const QByteArray noSection = "[Checkboxes]\r\nChkAskMe=1\r\n";
+        QTest::newRow("no section") << noSection << QString() << assets::TopDefault << noSection;
+        // Hand-edited flags: letter case does not matter, other words are skipped.
+        QTest::newRow("hand-edited") << QByteArray("[ColorScheme]\r\nDefault=yes\r\nRed=true\r\n")
+                                     << u"Red"_qs << assets::TopRed
+                                     << QByteArray("[ColorScheme]\r\nDefault=False\r\nRed=True"
+                                                   "\r\nBlack=False\r\nOrangeCreme=False\r\n");
+    }
+    void savedSchemeIsRestoredAtStartUp() {
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, chosen);
+        QFETCH(QString, top);
+        QFETCH(QByteArray, after);
+        AppRig rig;
+        rig.writeFile(Ini, saved);
+        Form1& form = rig.load();
+        FrmSettings* s = form.settingsWindow();
+        QVERIFY(s);
+        QVERIFY(!s->isVisible());
+        QCOMPARE(selected(*s), chosen);
+        QCOMPARE(form.ImgTop->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(top).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(rig.file(Ini), after);
+        QCOMPARE(openSettings(form), s);
+        QVERIFY(s->isVisible());
+        QCOMPARE(selected(*s), chosen);
+    }
+
+    void minimiseOptionIsRestoredAtStartUp_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("1") << QByteArray("1") << true << QByteArray("1");
+        QTest::newRow("leading zero") << QByteArray("01") << true << QByteArray("1");
+        QTest::newRow("0") << QByteArray("0") << false << QByteArray("0");
+        QTest::newRow("not a number") << QByteArray("yes") << false << QByteArray("yes");
+        QTest::newRow("out of range") << QByteArray("2") << false << QByteArray("2");
+    }
+    void minimiseOptionIsRestoredAtStartUp() {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, checked);
+        QFETCH(QByteArray, after);
+        AppRig rig;
+        rig.writeFile(Ini, "[Checkboxes]\r\nChkMin=" + value + "\r\n");
+        Form1& form = rig.load();
+        QCOMPARE(form.settingsWindow()->ChkMin->isChecked(), checked);
+        QCOMPARE(rig.file(Ini), "[Checkboxes]\r\nChkMin=" + after + "\r\n");
+    }
+
+    void minimiseOptionIsWrittenAtOnce() {
+        AppRig rig;
+        Form1& form = rig.load();
+        FrmSettings* s = openSettings(form);
+        QTest::mouseClick(s->ChkMin, Qt::LeftButton);
+        QCOMPARE(rig.file(Ini), QByteArray("[Checkboxes]\r\nChkMin=1\r\n"));
+        QTest::mouseClick(s->ChkMin, Qt::LeftButton);
+        QCOMPARE(rig.file(Ini), QByteArray("[Checkboxes]\r\nChkMin=0\r\n"));
+    }
+
+    void reopenedSettingsWindowStartsAfresh_data() {
+        QTest::addColumn<bool>("byExitPicture");
+        QTest::newRow("Exit picture") << true;
+        QTest::newRow("close box") << false;
+    }
+    void reopenedSettingsWindowStartsAfresh() {
+        QFETCH(bool, byExitPicture);
+        AppRig rig;
+        Form1& form = rig.load();
+        FrmSettings* s = openSettings(form);
+        QTest::mouseClick(s->OptOrangeCream, Qt::LeftButton);
+        QTest::mouseClick(s->ChkMin, Qt::LeftButton);
+        const QByteArray saved = rig.file(Ini);
+        if (byExitPicture) {
+            QTest::mouseClick(s->ImgExit, Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else {
+            closeAndDelete(s);
+        }
+        QVERIFY(!form.settingsWindow());
+        s = openSettings(form);
+        QCOMPARE(selected(*s), QString());
+        QVERIFY(!s->ChkMin->isChecked());
+        QVERIFY(shows(form, assets::TopOrange, assets::BottomOrange));
+        QCOMPARE(rig.file(Ini), saved);
+    }
+
+    void openSettingsWindowIsOnlyBroughtForward() {
+        AppRig rig;
+        Form1& form = rig.load();
+        FrmSettings* s = openSettings(form);
+        QTest::mouseClick(s->OptRed, Qt::LeftButton);
+        QCOMPARE(openSettings(form), s);
+        QCOMPARE(selected(*s), u"Red"_qs);
+    }
+
+    void arrowKeysStepThroughSchemesAndChooseEach_data() {
+        QTest::addColumn<int>("from"); // index in tab order, -1: none selected, focus on Default
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("top");
+        QTest::newRow("right from nothing")
+            << -1 << int(Qt::Key_Right) << u"Red"_qs << assets::TopRed;
+        QTest::newRow("left round the start")
+            << 0 << int(Qt::Key_Left) << u"Orange Cream"_qs << assets::TopOrange;
+        QTest::newRow("down from Black")
+            << 2 << int(Qt::Key_Down) << u"Orange Cream"_qs << assets::TopOrange;
+        QTest::newRow("down round the end")
+            << 3 << int(Qt::Key_Down) << u"Default"_qs << assets::TopDefault;
+        QTest::newRow("up from Red") << 1 << int(Qt::Key_Up) << u"Default"_qs << assets::TopDefault;
+    }
+    void arrowKeysStepThroughSchemesAndChooseEach() {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(QString, chosen);
+        QFETCH(QString, top);
+        AppRig rig;
+        Form1& form = rig.load();
+        FrmSettings* s = openSettings(form);
+        const QList<QRadioButton*> order{s->OptDefault, s->OptRed, s->OptBlack, s->OptOrangeCream};
+        QRadioButton* start = order[std::max(from, 0)];
+        if (from >= 0)
+            start->setChecked(true);
+        QTest::keyClick(start, Qt::Key(key));
+        QCOMPARE(selected(*s), chosen);
+        QCOMPARE(form.ImgTop->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(top).convertToFormat(QImage::Format_RGB32));
+    }
+
+    void unwritableSettingsFileIsReportedOnceAndSchemeStillApplies() {
+        FakeDialogs dialogs;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"missing/Settings.ini"_qs);
+        FrmSettings s(path, dialogs);
+        QList<QPixmap> shown;
+        connect(&s, &FrmSettings::schemeApplied, this,
+                [&shown](const QPixmap& top, const QPixmap&) { shown.append(top); });
+        s.OptRed->setChecked(true);
+        s.OptBlack->setChecked(true);
+        s.ChkMin->setChecked(true);
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Warning);
+        QVERIFY(dialogs.messages[0].text.contains(QDir::toNativeSeparators(path)) ||
+                dialogs.messages[0].text.contains(path));
+    }
+};
+
+QTEST_MAIN(TestColourSchemes)
+#include "tst_colourschemes.moc"
