@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -63,6 +64,12 @@ bool Form1::startSession() {
     m_startedAt = m_services.clock.now();
     m_stamp = m_dateText.format(m_startedAt);
     LblStartTime->setText(m_stamp);
+    // Forget the last session's seconds value, so that the first timer event is a tick even
+    // when this Start falls on the same seconds value.
+    {
+        const QSignalBlocker quiet(Text1);
+        Text1->clear();
+    }
     Timer1->setEnabled(true);
     m_pending.append(sessionlog::startLines(m_stamp, CboProject->currentText()));
 

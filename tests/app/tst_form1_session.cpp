@@ -125,6 +125,19 @@ private slots:
         QCOMPARE(form.LblTotalTime->text(), u"0d 0h 0m 1s"_qs);
     }
 
+    void theFirstTimerEventAfterStartIsATick()
+    {
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        rig.runSeconds(1);
+        form.CmdStartStop->click();
+        // Started again within the same second as the last tick.
+        start(rig, u"Alpha"_qs);
+        rig.timer->fire();
+        QCOMPARE(form.LblTotalTime->text(), u"0d 0h 0m 0s"_qs);
+    }
+
     void elapsedTimeIsShownOnTheLabelAndTheMenu() {
         AppRig rig;
         Form1& form = rig.load();
