@@ -86,6 +86,8 @@ void Form1::createControls() {
 
     ChkAskMe = new QCheckBox(QStringLiteral("Ask me what I 'am doing every"), this);
     ChkAskMe->setChecked(true);
+    // It paints its own white background over the picture, not the button colour.
+    ChkAskMe->setBackgroundRole(QPalette::Window);
     ChkAskMe->setAutoFillBackground(true);
     place(ChkAskMe, L::ChkAskMe);
     CmdStartStop = new QPushButton(QStringLiteral("&Start"), this);

@@ -14,6 +14,16 @@
 
 using schemes::Scheme;
 
+namespace {
+
+// A button paints its background in the button colour; these sit on white.
+void paintWhite(QWidget* button) {
+    button->setBackgroundRole(QPalette::Window);
+    button->setAutoFillBackground(true);
+}
+
+} // namespace
+
 FrmSettings::FrmSettings(QString settingsFile, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -49,7 +59,7 @@ FrmSettings::FrmSettings(QString settingsFile, Dialogs& dialogs, QWidget* parent
     OptBlack = optionButton(Scheme::Black, L::OptBlack);
     OptOrangeCream = optionButton(Scheme::OrangeCream, L::OptOrangeCream);
     ChkMin = new QCheckBox(QStringLiteral("Minimize to try when project starts"), this);
-    ChkMin->setAutoFillBackground(true);
+    paintWhite(ChkMin);
     place(ChkMin, L::ChkMin);
 
     connect(OptDefault, &QRadioButton::toggled, this, [this](bool on) {
@@ -82,9 +92,13 @@ QLabel* FrmSettings::thumbnail(const QString& picture, const TwipsRect& rect) {
 
 QRadioButton* FrmSettings::optionButton(Scheme scheme, const TwipsRect& rect) {
     auto* button = new QRadioButton(schemes::info(scheme).caption.toString(), this);
-    button->setAutoFillBackground(true);
+    paintWhite(button);
     button->installEventFilter(this);
     place(button, rect);
+    // The design's sizes leave no spare room around a caption for a font or indicator wider
+    // than the ones it was drawn with; nothing lies right of or below these buttons, so they
+    // grow to show the whole caption and circle instead of cutting them off.
+    button->resize(button->size().expandedTo(button->sizeHint()));
     return button;
 }
 

@@ -75,6 +75,10 @@ QList<QWidget*> zOrder(QWidget* container, const QList<QWidget*>& controls) {
     return stacked;
 }
 
+bool paintsWhite(const QWidget* w) {
+    return w->autoFillBackground() && w->palette().color(w->backgroundRole()) == Qt::white;
+}
+
 bool sameImage(const QPixmap& shown, const QString& picture) {
     const QImage expected = QImage(picture).convertToFormat(QImage::Format_RGB32);
     return !expected.isNull() && shown.toImage().convertToFormat(QImage::Format_RGB32) == expected;
@@ -157,8 +161,7 @@ private slots:
              std::initializer_list<QLabel*>{f.LblReports, f.LblSettings, f.LblAbout, f.Label3,
                                             f.LblStartTime, f.LblStopTime, f.LblTotalTime})
             QVERIFY2(!label->autoFillBackground(), qPrintable(label->text()));
-        QVERIFY(f.ChkAskMe->autoFillBackground());
-        QCOMPARE(f.ChkAskMe->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(paintsWhite(f.ChkAskMe));
         QCOMPARE(f.palette().color(QPalette::Window), QColor(Qt::white));
     }
 
@@ -222,12 +225,27 @@ private slots:
         QVERIFY(s.minimumSize() != s.maximumSize());
         QVERIFY(!(s.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(s.palette().color(QPalette::Window), QColor(Qt::white));
+        // The option buttons may grow to show their whole caption; they never move or shrink.
+        for (const auto& [button, rect, caption] :
+             {std::tuple(s.OptOrangeCream, L::OptOrangeCream, u"Orange Cream"_qs),
+              std::tuple(s.OptBlack, L::OptBlack, u"Black"_qs),
+              std::tuple(s.OptRed, L::OptRed, u"Red"_qs),
+              std::tuple(s.OptDefault, L::OptDefault, u"Default"_qs)}) {
+            QCOMPARE(button->text(), caption);
+            QCOMPARE(button->pos(), rect.pixels().topLeft());
+            QVERIFY(button->width() >= rect.pixels().width());
+            QVERIFY(button->height() >= rect.pixels().height());
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(caption));
+            QVERIFY(paintsWhite(button));
+            for (const QWidget* other : s.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (other != button)
+                    QVERIFY2(!button->geometry().intersects(other->geometry()),
+                             qPrintable(caption));
+            }
+        }
+        QVERIFY(paintsWhite(s.ChkMin));
         checkControls({
             {"ChkMin", s.ChkMin, L::ChkMin, u"Minimize to try when project starts"_qs},
-            {"OptOrangeCream", s.OptOrangeCream, L::OptOrangeCream, u"Orange Cream"_qs},
-            {"OptBlack", s.OptBlack, L::OptBlack, u"Black"_qs},
-            {"OptRed", s.OptRed, L::OptRed, u"Red"_qs},
-            {"OptDefault", s.OptDefault, L::OptDefault, u"Default"_qs},
             {"ImgExit", s.ImgExit, L::ImgExit, {}},
             {"ImgTopOrange", s.ImgTopOrange, L::ImgTopOrange, {}},
             {"ImgTopBlack", s.ImgTopBlack, L::ImgTopBlack, {}},

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Remakes the screenshots in this folder: runs the built program on a virtual display with a
+# small window manager, in a temporary folder so that its data files are thrown away, and
+# clicks through every window.
+#   docs/screenshots/make.sh [build folder]      (needs xvfb, openbox, xdotool, imagemagick)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../../build}" && pwd)
+export DISPLAY=:93
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+# The id of the visible window with exactly this title, waiting for it to appear.
+win() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | tail -1; }
+# A click at client coordinates of the titled window.
+click() {
+    xdotool mousemove --window "$(win "$1")" "$2" "$3" click 1
+    sleep 0.4
+}
+move() {
+    xdotool windowmove "$(win "$1")" "$2" "$3"
+    sleep 0.4
+}
+shot() {
+    import -window "$(win "$2")" -frame "$here/$1.png"
+    echo "$1.png"
+}
+main="Tallyhawk 1.0"
+prompt="What are you doing now\\?"
+
+cp "$build/tallyhawk" "$work/"
+(cd "$work" && exec ./tallyhawk) >/dev/null 2>&1 &
+pids+=($!)
+move "$main" 40 40
+
+# Two sessions with a note each, so that the window and the Reports window show real data.
+session() {
+    click "$main" 159 116 # Start
+    win "$prompt" >/dev/null
+    xdotool type --delay 15 "$1"
+    [ -n "${3:-}" ] && shot "$3" "$prompt"
+    xdotool key Return
+    sleep 1
+    click "$main" 240 116 # Notes
+    move Notes 420 40
+    click Notes 100 40
+    xdotool type --delay 15 "$2"
+    [ -n "${3:-}" ] && shot notes Notes
+    click Notes 360 40 # Ok
+    sleep 2
+    click "$main" 159 116 # Stop
+}
+click "$main" 170 82 # project box
+xdotool type --delay 15 "Website redesign"
+session "Reviewing the mock-ups" "Mock-ups sent out for review." input-box
+session "Writing the style guide" "Colours and type settled; icons next."
+shot main-default "$main"
+
+click "$main" 60 88 # Settings
+move Settings 420 40
+shot settings-first-opened Settings
+for scheme in "red 180 126" "black 332 126" "orange 30 280"; do
+    set -- $scheme
+    click Settings "$2" "$3"
+    shot "main-$1" "$main"
+done
+click Settings 186 272 # minimise option
+shot settings Settings
+
+click "$main" 50 112 # About
+move About 420 420
+shot about About
+
+click "$main" 50 64 # Reports
+move Reports 60 60
+click Reports 38 292 # open the first session in the tree
+shot reports Reports
