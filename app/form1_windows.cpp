@@ -18,7 +18,7 @@ void Form1::LblReports_Click() {
         m_reports = new FrmLog(m_services.appFolder, m_services.dialogs, m_services.printer, this);
         m_reports->Form_Load();
     }
-    m_reports->show();
+    m_reports->showNormal();
     m_reports->raise();
     m_reports->activateWindow();
 }
