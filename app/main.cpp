@@ -5,7 +5,6 @@
 #include "storage/clock.h"
 #include "tray/systemtrayicon.h"
 #include "tray/windowplacement.h"
-#include "ui/assets/assets.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 #include "ui/systemdialogs.h"
@@ -17,7 +16,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyhawk"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setWindowIcon(assets::programIcon());
     // Every window is designed around the same small sans serif.
     fonts::installSubstitutes();
     QApplication::setFont(fonts::standard());

@@ -22,9 +22,11 @@ inline constexpr TwipsRect ChkAskMe{480, 2160, 2655, 285};
 inline constexpr TwipsRect LblAbout{480, 1560, 1095, 255};
 inline constexpr TwipsRect LblSettings{480, 1200, 1095, 255};
 inline constexpr TwipsRect Label3{3960, 2190, 735, 225};
-inline constexpr TwipsRect LblTotalTime{2160, 3860, 2535, 255};
-inline constexpr TwipsRect LblStopTime{2160, 3400, 2535, 255};
-inline constexpr TwipsRect LblStartTime{2160, 2970, 2535, 255};
+// The three time labels are 2655 twips wide rather than 2535, so that the longest stamp
+// ("12/29/2026 10:15:40 PM" in Arial 12 bold) fits inside the lower picture's panel.
+inline constexpr TwipsRect LblTotalTime{2160, 3860, 2655, 255};
+inline constexpr TwipsRect LblStopTime{2160, 3400, 2655, 255};
+inline constexpr TwipsRect LblStartTime{2160, 2970, 2655, 255};
 inline constexpr TwipsRect LblReports{480, 840, 1095, 255};
 inline constexpr TwipsRect ImgTop{0, 60, 5025, 2640};
 inline constexpr TwipsRect ImgBottom{240, 2400, 4725, 1995};

@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "ui/fonts.h"
+
 namespace {
 
 struct Control {
@@ -163,6 +165,15 @@ private slots:
             QVERIFY2(!label->autoFillBackground(), qPrintable(label->text()));
         QVERIFY(paintsWhite(f.ChkAskMe));
         QCOMPARE(f.palette().color(QPalette::Window), QColor(Qt::white));
+    }
+
+    void timeLabelsHoldTheLongestStamp() {
+        fonts::installSubstitutes();
+        AppRig rig;
+        Form1& f = rig.load();
+        const QString longest = u"12/29/2026 10:15:40 PM"_qs;
+        for (QLabel* label : {f.LblStartTime, f.LblStopTime})
+            QCOMPARE_LE(QFontMetrics(label->font()).horizontalAdvance(longest), label->width());
     }
 
     void mainWindowFonts_data() {
