@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "storage/savefile.h"
+
 namespace logfiles {
 namespace {
 
@@ -32,9 +34,9 @@ WriteResult replaceText(const QString& path, QStringView text) {
         file.cancelWriting();
         return result;
     }
-    if (!file.commit())
-        return failed(path, file);
-    return {FileResult::success(), 0};
+    QFileDevice::FileError error = QFileDevice::NoError;
+    FileResult committed = commitWhole(file, path, &error);
+    return {std::move(committed), int(error)};
 }
 
 FileResult copyFile(const QString& source, const QString& target) {
@@ -62,9 +64,7 @@ FileResult copyFile(const QString& source, const QString& target) {
             return FileResult::failure(target, reason);
         }
     }
-    if (!out.commit())
-        return FileResult::failure(target, out.errorString());
-    return FileResult::success();
+    return commitWhole(out, target);
 }
 
 } // namespace logfiles

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "storage/savefile.h"
+
 #include <optional>
 
 namespace {
@@ -251,9 +253,7 @@ FileResult IniDocument::save() const {
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(m_path, file.errorString());
     file.write(ansi::encode(toText()));
-    if (!file.commit())
-        return FileResult::failure(m_path, file.errorString());
-    return FileResult::success();
+    return commitWhole(file, m_path);
 }
 
 QString ReadINI(QStringView section, QStringView key, const QString& fileName) {

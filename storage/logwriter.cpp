@@ -22,12 +22,18 @@ FileResult appendText(const QString& path, QStringView text) {
         return FileResult::failure(path, QStringLiteral("it is a folder, not a file"));
 
     QFile file(path);
-    // Unbuffered, so that a full disk shows up at write() and not later at close().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    // Unbuffered, so that a full disk shows up at write() and not later at close(). Read as
+    // well, to look at the last byte already there.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return FileResult::failure(path, file.errorString());
 
     const qint64 oldSize = file.size();
-    const QByteArray bytes = ansi::encode(text);
+    QByteArray bytes = ansi::encode(text);
+    // A file last saved by hand may lack its final line end; what we add starts a line.
+    char last = '\n';
+    if (oldSize > 0 && file.seek(oldSize - 1) && file.getChar(&last) && last != '\n' &&
+        last != '\r')
+        bytes.prepend("\r\n");
     const qint64 written = file.write(bytes);
     if (written != bytes.size() || ::fsync(file.handle()) != 0) {
         const QString reason = written != bytes.size() ? file.errorString() : systemReason(errno);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "storage/savefile.h"
+
 #include <algorithm>
 
 namespace {
@@ -55,9 +57,7 @@ FileResult SaveProjectList(const QString& path, const QStringList& entries) {
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(path, file.errorString());
     file.write(ansi::encode(text));
-    if (!file.commit())
-        return FileResult::failure(path, file.errorString());
-    return FileResult::success();
+    return commitWhole(file, path);
 }
 
 bool shouldAddProject(const QStringList& entries, const QString& text) {
