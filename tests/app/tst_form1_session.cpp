@@ -125,8 +125,7 @@ private slots:
         QCOMPARE(form.LblTotalTime->text(), u"0d 0h 0m 1s"_qs);
     }
 
-    void theFirstTimerEventAfterStartIsATick()
-    {
+    void theFirstTimerEventAfterStartIsATick() {
         AppRig rig;
         Form1& form = rig.load();
         start(rig, u"Alpha"_qs);
