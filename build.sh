@@ -20,7 +20,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build_dir" --parallel
 
 case "$what" in
