@@ -30,6 +30,41 @@ qsizetype pieceEnd(QByteArrayView bytes, qsizetype from, qsizetype wanted) {
     return limit;
 }
 
+// Qt lays out and shapes a line of text as a whole, which takes seconds for a line of a
+// megabyte, and the pane would hang on a damaged log. Longer lines are shown in pieces of this
+// many characters, each on a line of its own; the file itself is not changed, and "Save Log"
+// copies it as it is.
+constexpr qsizetype LongestShownLine = 10000;
+
+// Breaks the runs of text longer than LongestShownLine. The run carried in from the piece
+// before is given, and the run left open at the end is handed back.
+QString withLongLinesBroken(QString text, qsizetype& run) {
+    qsizetype longest = run;
+    qsizetype current = run;
+    for (const QChar c : text) {
+        current = (c == u'\n' || c == u'\r') ? 0 : current + 1;
+        longest = std::max(longest, current);
+    }
+    if (longest <= LongestShownLine) {
+        run = current;
+        return text;
+    }
+    QString out;
+    out.reserve(text.size() + text.size() / LongestShownLine + 1);
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r') {
+            run = 0;
+        } else if (run == LongestShownLine) {
+            out += u'\n';
+            run = 1;
+        } else {
+            ++run;
+        }
+        out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 void LogPane::showLog(QByteArrayView fileBytes) {
@@ -41,9 +76,10 @@ void LogPane::showLog(QByteArrayView fileBytes) {
     cursor.insertText(QStringLiteral("\n\n"));
     // Decoded a megabyte at a time: the document keeps its own copy of the text, and a
     // decoded copy of a whole 40 MB log beside it would cost 80 MB more.
+    qsizetype run = 0;
     for (qsizetype at = 0; at < fileBytes.size();) {
         const qsizetype end = pieceEnd(fileBytes, at, qsizetype(1) << 20);
-        cursor.insertText(ansi::decode(fileBytes.sliced(at, end - at)));
+        cursor.insertText(withLongLinesBroken(ansi::decode(fileBytes.sliced(at, end - at)), run));
         at = end;
     }
     if (!fileBytes.isEmpty() && fileBytes.back() != '\n' && fileBytes.back() != '\r')

@@ -10,7 +10,8 @@ public:
     explicit LogPane(QWidget* parent = nullptr);
 
     // Shows the log file's bytes as the window's text: two empty lines, then the log with its
-    // last line ended too. The undo history does not record it.
+    // last line ended too. A line of more than 10,000 characters is shown in pieces. The undo
+    // history does not record it.
     void showLog(QByteArrayView fileBytes);
 
 protected:

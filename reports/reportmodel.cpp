@@ -18,6 +18,8 @@ constexpr quintptr inverseOf(quintptr odd) {
 constexpr quintptr Unspread = inverseOf(Spread);
 static_assert(Spread * Unspread == 1);
 
+constexpr qsizetype LongestShownText = 10000;
+
 } // namespace
 
 ReportModel::ReportModel(ReportTree tree, QObject* parent)
@@ -88,16 +90,34 @@ QVariant ReportModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != KeyRole))
         return {};
     const Node node = nodeOf(index);
-    const bool key = role == KeyRole;
+    if (role == KeyRole) {
+        switch (node.kind) {
+        case Kind::Root:
+            return ReportTree::RootKey;
+        case Kind::Session:
+            return m_tree.sessionKey(node.number);
+        case Kind::Line:
+            return m_tree.lineKey(node.number);
+        }
+        return {};
+    }
+    QString text;
     switch (node.kind) {
     case Kind::Root:
-        return key ? ReportTree::RootKey : ReportTree::RootText;
+        text = ReportTree::RootText;
+        break;
     case Kind::Session:
-        return key ? m_tree.sessionKey(node.number) : m_tree.sessionText(node.number);
+        text = m_tree.sessionText(node.number);
+        break;
     case Kind::Line:
-        return key ? m_tree.lineKey(node.number) : m_tree.lineText(node.number);
+        text = m_tree.lineText(node.number);
+        break;
     }
-    return {};
+    // A line of a damaged log can run to megabytes, and measuring it to elide it would hang
+    // the view; the tree shows the start of such a line.
+    if (text.size() > LongestShownText)
+        text.truncate(LongestShownText);
+    return text;
 }
 
 Qt::ItemFlags ReportModel::flags(const QModelIndex& index) const {

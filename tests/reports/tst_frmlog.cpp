@@ -56,6 +56,7 @@ private slots:
     void loadShowsTheLogInThePaneAndAsATree();
     void followsTheWindowDesign();
     void longLinesScrollInsteadOfWrapping();
+    void hugeLinesAreShownInPiecesAndSavedWhole();
 
     void clearAnsweredNoKeepsLogAndWindow();
     void clearAnsweredYesLeavesALineEndAndCloses();
@@ -166,6 +167,24 @@ void TestFrmLog::longLinesScrollInsteadOfWrapping() {
     QCOMPARE(line.length(), 2011);
     QCOMPARE(line.lineCount(), 1);
     QVERIFY(window->Text1->horizontalScrollBar()->maximum() > window->Text1->width());
+}
+
+void TestFrmLog::hugeLinesAreShownInPiecesAndSavedWhole() {
+    // A line of a megabyte and a half runs across the pane's decoding pieces of a megabyte.
+    const QByteArray huge = QByteArray(1 << 20, 'a') + QByteArray(1 << 19, 'b');
+    const QByteArray log = "short\r\n" + huge + "\r\nend\r\n";
+    writeBytes(logPath(), log);
+    FrmLog* window = openWindow();
+    const QStringList lines = window->Text1->toPlainText().split(u'\n');
+    QCOMPARE(lines.size(), 2 + 1 + (huge.size() + 9999) / 10000 + 2);
+    for (const QString& line : lines)
+        QVERIFY(line.size() <= 10000);
+    QCOMPARE(lines.join(QString()), QString::fromLatin1("short" + huge + "end"));
+
+    const QString copy = m_dir->filePath(u"copy.txt"_qs);
+    m_dialogs.saveAnswers = {copy};
+    window->Command2_Click();
+    QCOMPARE(readBytes(copy), log);
 }
 
 void TestFrmLog::clearAnsweredNoKeepsLogAndWindow() {

@@ -26,6 +26,7 @@ private slots:
     void isAConsistentTreeModel();
     void showsRootSessionsAndLinesWithTheirKeys();
     void linesNeverHaveChildren();
+    void showsOnlyTheStartOfHugeLines();
 };
 
 void TestReportModel::isAConsistentTreeModel_data() {
@@ -80,6 +81,19 @@ void TestReportModel::linesNeverHaveChildren() {
     const QModelIndex line = model.index(0, 0, session);
     QVERIFY(model.flags(line).testFlag(Qt::ItemNeverHasChildren));
     QCOMPARE(model.rowCount(line), 0);
+}
+
+void TestReportModel::showsOnlyTheStartOfHugeLines() {
+    const QString project(30000, u'p');
+    const QString log = u"<!--  BEGIN SESSION //-->\r\n1/1/2009 [Started] "_qs + project +
+                        u"\r\n[Total Time] N/A\r\n<!--  END SESSION  -->\r\n\r\n\r\n"_qs;
+    ReportModel model(ReportTree::fromText(log));
+    const QModelIndex session = model.index(0, 0, model.index(0, 0));
+    const QString label = session.data().toString();
+    QCOMPARE(label.size(), 10000);
+    QVERIFY(label.startsWith(u"Session #1- ppp"_qs));
+    QCOMPARE(model.index(0, 0, session).data().toString().size(), 10000);
+    QCOMPARE(model.index(1, 0, session).data().toString(), u"[Total Time] N/A"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestReportModel)
