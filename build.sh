@@ -8,17 +8,7 @@ what=${1:-run}
 build_dir=${BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/install-packages.sh "${packages[@]}"
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build_dir" --parallel

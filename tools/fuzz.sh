@@ -19,17 +19,7 @@ build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 
 # libFuzzer and the sanitizer runtimes for clang come with these on Debian and Ubuntu.
 packages=(clang libclang-rt-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/install-packages.sh "${packages[@]}"
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTALLYHAWK_SANITIZE=ON -DTALLYHAWK_FUZZ=ON -DBUILD_TESTING=OFF -DTALLYHAWK_BENCH=OFF >/dev/null
