@@ -120,15 +120,9 @@ void Form1::FlushLog() {
 }
 
 void Form1::reportLogFailure(const FileResult& result) {
-    const QString text =
-        QStringLiteral("The session log could not be written.\n\n%1\n\nThe lines are kept and "
-                       "will be written with the next entry once the log can be written again.")
-            .arg(result.message());
-    if (m_quietFailures) {
-        qWarning("%s", qPrintable(text));
-        return;
-    }
-    m_services.dialogs.messageBox(this, Dialogs::Message::warning(text));
+    warn(QStringLiteral("The session log could not be written.\n\n%1\n\nThe lines are kept and "
+                        "will be written with the next entry once the log can be written again.")
+             .arg(result.message()));
 }
 
 void Form1::Timer1_Timer() {
