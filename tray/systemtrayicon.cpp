@@ -39,7 +39,7 @@ void SystemTrayIcon::add(const QIcon& icon, const QString& tip) {
                 [this](QSystemTrayIcon::ActivationReason r) { emit mouseEvent(toEvent(r)); });
     }
     m_icon->setIcon(icon);
-    m_icon->setToolTip(tip.left(63));
+    m_icon->setToolTip(tip);
     m_icon->show();
 }
 

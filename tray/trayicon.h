@@ -17,7 +17,7 @@ public:
     // False where the desktop has no notification area.
     virtual bool isAvailable() const = 0;
     virtual bool isShown() const = 0;
-    // The tip is cut to 63 characters, as long as a notification-area tip may be.
+    // Shows the icon with the tip as given; AddToTray cuts the tip to length first.
     virtual void add(const QIcon& icon, const QString& tip) = 0;
     // Harmless when no icon is shown.
     virtual void remove() = 0;

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 void AddToTray(TrayIcon& tray, const QIcon& icon, const QString& tip, QWidget* window) {
-    tray.add(icon, tip);
+    // A notification-area tip holds at most 63 characters.
+    tray.add(icon, tip.left(TrayTipLimit));
     window->hide();
 }
 

@@ -8,7 +8,11 @@ class TrayIcon;
 
 // Sending a window to the notification area and bringing it back.
 
-// Shows the icon with the tip and hides the window, so that it leaves the taskbar.
+// The longest tip the notification area shows.
+inline constexpr qsizetype TrayTipLimit = 63;
+
+// Shows the icon with the tip, cut to TrayTipLimit characters, and hides the window, so that it
+// leaves the taskbar.
 void AddToTray(TrayIcon& tray, const QIcon& icon, const QString& tip, QWidget* window);
 
 // Removes the icon; harmless when there is none.

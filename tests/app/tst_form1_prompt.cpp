@@ -117,7 +117,7 @@ private slots:
         AppRig rig;
         Form1& form = rig.load();
         form.CboProject->setEditText(project);
-        rig.dialogs.answers.push_back(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        rig.dialogs.answerQuestion(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
         form.MnuNotes->trigger();
         QCOMPARE(rig.dialogs.messages[0].text, question);
         QCOMPARE(rig.dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);

@@ -16,7 +16,7 @@ const QByteArray End = "<!--  END SESSION  -->\r\n\r\n\r\n";
 
 void start(AppRig& rig, const QString& project, std::optional<QString> comment = std::nullopt) {
     rig.form->CboProject->setEditText(project);
-    rig.dialogs.inputAnswers.push_back(comment);
+    rig.dialogs.answerInput(comment);
     rig.form->CmdStartStop->click();
 }
 

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     Form1& form = rig.load();
     for (const QString& project : projects) {
         form.CboProject->setEditText(project);
-        rig.dialogs.inputAnswers.push_back(QStringLiteral("Working on ") + project);
+        rig.dialogs.answerInput(QStringLiteral("Working on ") + project);
         form.CmdStartStop->click();
         rig.runSeconds(5);
         if (&project != &projects.last())

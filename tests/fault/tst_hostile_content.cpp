@@ -35,7 +35,7 @@ QByteArray randomBytes(qsizetype size) {
 void checkStillUsable(AppRig& rig) {
     const qsizetype before = rig.log().size();
     rig.form->CboProject->setEditText(QStringLiteral("After"));
-    rig.dialogs.inputAnswers.push_back(QStringLiteral("still here"));
+    rig.dialogs.answerInput(QStringLiteral("still here"));
     rig.form->CmdStartStop->click();
     rig.runSeconds(2);
     rig.form->CmdStartStop->click();

@@ -13,6 +13,8 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 class FakePrinter final : public LogPrinter {
@@ -80,23 +82,24 @@ private:
     FrmLog* openWindow() { return openWindow(m_dir->path()); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    FakeDialogs m_dialogs;
+    std::unique_ptr<FakeDialogs> m_dialogs;
     FakePrinter m_printer;
     QPointer<FrmLog> m_window;
 };
 
 void TestFrmLog::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_dialogs = FakeDialogs();
+    m_dialogs = std::make_unique<FakeDialogs>();
     m_printer = FakePrinter();
 }
 
 void TestFrmLog::cleanup() {
     delete m_window;
+    m_dialogs->verifyAllAnswered();
 }
 
 FrmLog* TestFrmLog::openWindow(const QString& folder) {
-    m_window = new FrmLog(folder, m_dialogs, m_printer);
+    m_window = new FrmLog(folder, *m_dialogs, m_printer);
     m_window->Form_Load();
     return m_window;
 }
@@ -116,7 +119,7 @@ void TestFrmLog::loadsAMissingOrEmptyLogAsTwoEmptyLines() {
     const ReportModel* model = window->report();
     QCOMPARE(model->rowCount(model->rootIndex()), 0);
     QVERIFY(window->TV1->isExpanded(model->rootIndex()));
-    QVERIFY(m_dialogs.messages.isEmpty());
+    QVERIFY(m_dialogs->messages.isEmpty());
 }
 
 void TestFrmLog::loadShowsTheLogInThePaneAndAsATree() {
@@ -182,7 +185,7 @@ void TestFrmLog::hugeLinesAreShownInPiecesAndSavedWhole() {
     QCOMPARE(lines.join(QString()), QString::fromLatin1("short" + huge + "end"));
 
     const QString copy = m_dir->filePath(u"copy.txt"_qs);
-    m_dialogs.saveAnswers = {copy};
+    m_dialogs->answerSave(copy);
     window->Command2_Click();
     QCOMPARE(readBytes(copy), log);
 }
@@ -191,11 +194,11 @@ void TestFrmLog::clearAnsweredNoKeepsLogAndWindow() {
     writeBytes(logPath(), sampleLog());
     FrmLog* window = openWindow();
     window->show();
-    m_dialogs.answers = {Dialogs::Answer::No};
+    m_dialogs->answerQuestion(Dialogs::Answer::No);
     window->Command1_Click();
 
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    const Dialogs::Message& asked = m_dialogs.messages.first();
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    const Dialogs::Message& asked = m_dialogs->messages.first();
     QCOMPARE(asked.text, QStringLiteral("Are you sure you want to clear the log file?"));
     QCOMPARE(asked.title, QStringLiteral("confirm"));
     QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
@@ -208,13 +211,13 @@ void TestFrmLog::clearAnsweredNoKeepsLogAndWindow() {
 void TestFrmLog::clearAnsweredYesLeavesALineEndAndCloses() {
     writeBytes(logPath(), sampleLog());
     openWindow()->show();
-    m_dialogs.answers = {Dialogs::Answer::Yes};
+    m_dialogs->answerQuestion(Dialogs::Answer::Yes);
     m_window->Command1_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QVERIFY(m_window.isNull());
     QCOMPARE(readBytes(logPath()), QByteArray("\r\n"));
-    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs->messages.size(), 1);
 
     // Opened again, the cleared log shows no session.
     FrmLog* again = openWindow();
@@ -223,31 +226,34 @@ void TestFrmLog::clearAnsweredYesLeavesALineEndAndCloses() {
 
 void TestFrmLog::clearClosesAlsoWhenTheLogCannotBeWritten() {
     openWindow(m_dir->filePath(QStringLiteral("missing")))->show();
-    m_dialogs.answers = {Dialogs::Answer::Yes};
+    m_dialogs->answerQuestion(Dialogs::Answer::Yes);
     m_window->Command1_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QVERIFY(m_window.isNull());
-    QCOMPARE(m_dialogs.messages.size(), 2);
-    QCOMPARE(m_dialogs.messages[1].icon, Dialogs::Icon::Warning);
+    QCOMPARE(m_dialogs->messages.size(), 2);
+    QCOMPARE(m_dialogs->messages[1].icon, Dialogs::Icon::Warning);
 }
 
 void TestFrmLog::saveCancelledCopiesNothing() {
     writeBytes(logPath(), sampleLog());
     FrmLog* window = openWindow();
     const QString target = m_dir->filePath(QStringLiteral("copy.txt"));
-    m_dialogs.saveAnswers = {target, std::nullopt, QString()};
+    m_dialogs->answerSave(target);
+    m_dialogs->answerOk();
+    m_dialogs->answerSave(std::nullopt);
+    m_dialogs->answerSave(QString());
     window->Command2_Click();
     QFile::remove(target);
-    m_dialogs.messages.clear();
+    m_dialogs->messages.clear();
 
     window->Command2_Click();
     window->Command2_Click();
     QVERIFY(!QFile::exists(target));
-    QVERIFY(m_dialogs.messages.isEmpty());
-    QCOMPARE(m_dialogs.saveDialogs.size(), 3);
-    QCOMPARE(m_dialogs.saveDialogs.first().title, QStringLiteral("Save As"));
-    QCOMPARE(m_dialogs.saveDialogs.first().filter, QStringLiteral("All Files (*.txt)|*.txt"));
+    QVERIFY(m_dialogs->messages.isEmpty());
+    QCOMPARE(m_dialogs->saveDialogs.size(), 3);
+    QCOMPARE(m_dialogs->saveDialogs.first().title, QStringLiteral("Save As"));
+    QCOMPARE(m_dialogs->saveDialogs.first().filter, QStringLiteral("All Files (*.txt)|*.txt"));
 }
 
 void TestFrmLog::saveReplacesAnExistingFileWithTheLogOnDisk() {
@@ -260,12 +266,12 @@ void TestFrmLog::saveReplacesAnExistingFileWithTheLogOnDisk() {
     const QString target = m_dir->filePath(QStringLiteral("copy.txt"));
     writeBytes(target, QByteArray(100000, 'x'));
 
-    m_dialogs.saveAnswers = {target};
+    m_dialogs->answerSave(target);
     window->Command2_Click();
 
     QCOMPARE(readBytes(target), sampleLog() + later);
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    const Dialogs::Message& done = m_dialogs.messages.first();
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    const Dialogs::Message& done = m_dialogs->messages.first();
     QCOMPARE(done.text, QStringLiteral("Sucessfully Created...!"));
     QCOMPARE(done.title, QStringLiteral("Sucess"));
     QCOMPARE(done.modality, Dialogs::Modality::System);
@@ -276,7 +282,7 @@ void TestFrmLog::saveReplacesAnExistingFileWithTheLogOnDisk() {
 void TestFrmLog::saveUsesANameWithoutExtensionAsTyped() {
     writeBytes(logPath(), sampleLog());
     FrmLog* window = openWindow();
-    m_dialogs.saveAnswers = {m_dir->filePath(QStringLiteral("backup"))};
+    m_dialogs->answerSave(m_dir->filePath(QStringLiteral("backup")));
     window->Command2_Click();
     QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("backup"))), sampleLog());
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("backup.txt"))));
@@ -299,14 +305,14 @@ void TestFrmLog::saveFailureWarnsWithoutSuccess() {
     if (logExists)
         writeBytes(logPath(), sampleLog());
     FrmLog* window = openWindow();
-    m_dialogs.saveAnswers = {m_dir->filePath(target)};
+    m_dialogs->answerSave(m_dir->filePath(target));
     window->Command2_Click();
 
     QVERIFY(!QFile::exists(m_dir->filePath(target)));
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages.first().icon, Dialogs::Icon::Warning);
-    QVERIFY2(m_dialogs.messages.first().text.contains(named),
-             qPrintable(m_dialogs.messages.first().text));
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->messages.first().icon, Dialogs::Icon::Warning);
+    QVERIFY2(m_dialogs->messages.first().text.contains(named),
+             qPrintable(m_dialogs->messages.first().text));
 }
 
 void TestFrmLog::printSendsThePanesEditedText() {
@@ -315,7 +321,7 @@ void TestFrmLog::printSendsThePanesEditedText() {
     window->Text1->setPlainText(QStringLiteral("typed\nby hand"));
     window->Command3_Click();
     QCOMPARE(m_printer.printed, QStringList{QStringLiteral("typed\nby hand\n")});
-    QVERIFY(m_dialogs.messages.isEmpty());
+    QVERIFY(m_dialogs->messages.isEmpty());
     QCOMPARE(readBytes(logPath()), sampleLog());
 }
 
@@ -323,9 +329,9 @@ void TestFrmLog::printFailureIsShown() {
     FrmLog* window = openWindow();
     m_printer.failure = FileResult::failure(QStringLiteral("Office"), QStringLiteral("offline"));
     window->Command3_Click();
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages.first().icon, Dialogs::Icon::Warning);
-    QVERIFY(m_dialogs.messages.first().text.contains(QStringLiteral("offline")));
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->messages.first().icon, Dialogs::Icon::Warning);
+    QVERIFY(m_dialogs->messages.first().text.contains(QStringLiteral("offline")));
 }
 
 void TestFrmLog::writeFileEndsTheTextWithALineEnd() {
@@ -334,15 +340,15 @@ void TestFrmLog::writeFileEndsTheTextWithALineEnd() {
     writeBytes(path, "old content that is longer");
     QVERIFY(window->WriteFile(path, QStringLiteral("one\ntwo é")));
     QCOMPARE(readBytes(path), QByteArray("one\r\ntwo \xE9\r\n"));
-    QVERIFY(m_dialogs.messages.isEmpty());
+    QVERIFY(m_dialogs->messages.isEmpty());
 }
 
 void TestFrmLog::writeFileIntoAMissingFolderWarnsAndFails() {
     FrmLog* window = openWindow();
     const QString path = m_dir->filePath(QStringLiteral("missing/out.txt"));
     QVERIFY(!window->WriteFile(path, QStringLiteral("text")));
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    const Dialogs::Message& box = m_dialogs.messages.first();
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    const Dialogs::Message& box = m_dialogs->messages.first();
     QCOMPARE(box.icon, Dialogs::Icon::Warning);
     QCOMPARE(box.buttons, Dialogs::Buttons::Ok);
     QCOMPARE(box.title, QStringLiteral("%1 - Tallyhawk").arg(int(QFileDevice::OpenError)));

@@ -18,7 +18,7 @@ public:
     bool isShown() const override { return shown; }
     void add(const QIcon&, const QString& newTip) override {
         shown = true;
-        tip = newTip.left(63);
+        tip = newTip;
         ++adds;
     }
     void remove() override { shown = false; }
