@@ -23,6 +23,12 @@ FrmLog::FrmLog(QString appFolder, Dialogs& dialogs, LogPrinter& printer, QWidget
     , m_appFolder(std::move(appFolder))
     , m_dialogs(dialogs)
     , m_printer(printer) {
+    setObjectName(QStringLiteral("FrmLog"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    TV1->setObjectName(QStringLiteral("TV1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command3->setObjectName(QStringLiteral("Command3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Reports"));
     resize(frmloglayout::ClientSize);

@@ -13,6 +13,9 @@ LogPane::LogPane(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the window's buttons, as in every other window; a tab typed here would
+    // also end up on the printed log.
+    setTabChangesFocus(true);
 }
 
 namespace {

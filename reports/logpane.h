@@ -3,7 +3,8 @@
 #include <QByteArrayView>
 #include <QPlainTextEdit>
 
-// The Reports window's raw log pane: editable, lines never wrapped, both scroll bars.
+// The Reports window's raw log pane: editable, lines never wrapped, both scroll bars; Tab
+// moves the focus instead of typing a tab.
 class LogPane final : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -3,8 +3,9 @@
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
 #include "tests/support/fakedialogs.h"
-#include "ui/frmloglayout.h"
 
+#include <QApplication>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -57,6 +58,7 @@ private slots:
     void loadsAMissingOrEmptyLogAsTwoEmptyLines();
     void loadShowsTheLogInThePaneAndAsATree();
     void followsTheWindowDesign();
+    void tabMovesTheFocusInTheDesignOrderAndTypesNothing();
     void longLinesScrollInsteadOfWrapping();
     void hugeLinesAreShownInPiecesAndSavedWhole();
 
@@ -142,23 +144,50 @@ void TestFrmLog::loadShowsTheLogInThePaneAndAsATree() {
 
 void TestFrmLog::followsTheWindowDesign() {
     FrmLog* window = openWindow();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Reports"));
-    QCOMPARE(window->size(), frmloglayout::ClientSize);
-    QCOMPARE(window->Text1->geometry(), frmloglayout::Text1.pixels());
-    QCOMPARE(window->TV1->geometry(), frmloglayout::TV1.pixels());
-    QCOMPARE(window->Command1->text(), QStringLiteral("Clear Log and Exit"));
-    QCOMPARE(window->Command2->text(), QStringLiteral("Save Log"));
-    QCOMPARE(window->Command3->text(), QStringLiteral("Print Log"));
+    QCOMPARE(window->objectName(), u"FrmLog"_qs);
+    QCOMPARE(window->windowTitle(), u"Reports"_qs);
+    QCOMPARE(window->size(), QSize(614, 525));
     QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-
-    const QList<QWidget*> order = {window->Text1, window->Command1, window->TV1, window->Command2,
-                                   window->Command3};
-    QList<QWidget*> chain;
-    for (QWidget* w = window->Text1; chain.size() < order.size(); w = w->nextInFocusChain()) {
-        if (order.contains(w))
-            chain.append(w);
+    const QList<std::tuple<QString, QRect, QString>> controls{
+        {u"Command3"_qs, {320, 240, 136, 24}, u"Print Log"_qs},
+        {u"Command2"_qs, {176, 240, 136, 24}, u"Save Log"_qs},
+        {u"TV1"_qs, {8, 272, 597, 243}, {}},
+        {u"Command1"_qs, {464, 240, 137, 25}, u"Clear Log and Exit"_qs},
+        {u"Text1"_qs, {8, 8, 593, 225}, {}},
+    };
+    for (const auto& [name, rect, caption] : controls) {
+        const auto* control = window->findChild<QWidget*>(name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(control->geometry(), rect);
+        if (const auto* button = qobject_cast<const QPushButton*>(control))
+            QCOMPARE(button->text(), caption);
     }
-    QCOMPARE(chain, order);
+}
+
+void TestFrmLog::tabMovesTheFocusInTheDesignOrderAndTypesNothing() {
+    writeBytes(logPath(), sampleLog());
+    FrmLog* window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* pane = window->findChild<QPlainTextEdit*>(u"Text1"_qs);
+    const QString shown = pane->toPlainText();
+    QCOMPARE(QApplication::focusWidget(), pane);
+
+    const QStringList order{u"Text1"_qs,    u"Command1"_qs, u"TV1"_qs,
+                            u"Command2"_qs, u"Command3"_qs, u"Text1"_qs};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+    for (qsizetype i = order.size() - 2; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+    QCOMPARE(pane->toPlainText(), shown);
+
+    // What Print Log prints has no tab in it either.
+    window->findChild<QPushButton*>(u"Command3"_qs)->click();
+    QCOMPARE(m_printer.printed, QStringList{shown + u'\n'});
 }
 
 void TestFrmLog::longLinesScrollInsteadOfWrapping() {
