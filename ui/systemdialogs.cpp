@@ -4,6 +4,27 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace {
+
+// Qt's form of a filter, "Description (*.pattern)", from the program's "Description|*.pattern"
+// pairs. A description that already ends with its pattern in brackets, as "All Files (*.txt)"
+// does, is shown as it is rather than with the pattern twice.
+QString qtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() % 2 != 0)
+        return filter;
+    QStringList entries;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString bracketed = u'(' + parts[i + 1] + u')';
+        entries.append(description.endsWith(bracketed) ? description
+                                                       : description + u' ' + bracketed);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
 Dialogs::Answer SystemDialogs::messageBox(QWidget* parent, const Message& message) {
     QMessageBox box(parent);
     box.setWindowTitle(message.title.isEmpty() ? ApplicationTitle.toString() : message.title);
@@ -39,12 +60,13 @@ QString SystemDialogs::inputBox(QWidget* parent, const QString& title, const QSt
 }
 
 std::optional<QString> SystemDialogs::saveFileName(QWidget* parent, const SaveOptions& options) {
-    // "Description|*.pattern" becomes Qt's "Description (*.pattern)".
-    const QStringList parts = options.filter.split(u'|');
-    const QString filter =
-        parts.size() == 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : options.filter;
-    const QString path = QFileDialog::getSaveFileName(parent, options.title, QString(), filter,
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    // Qt's own dialog rather than the desktop's: the desktops' own dialogs differ in how they
+    // show the file types, and some add an extension to a typed name or ask before replacing
+    // a file whatever the program says. This one behaves the same on every desktop: the type
+    // shown as given, a name used as typed, an existing file replaced without a question.
+    const QString path = QFileDialog::getSaveFileName(
+        parent, options.title, QString(), qtNameFilters(options.filter), nullptr,
+        QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return std::nullopt;
     return path;
