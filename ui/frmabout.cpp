@@ -29,17 +29,20 @@ FrmAbout::FrmAbout(Desktop& desktop, Dialogs& dialogs, QWidget* parent)
     , m_desktop(desktop)
     , m_dialogs(dialogs) {
     namespace L = frmaboutlayout;
+    setObjectName(QStringLiteral("FrmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About"));
     setFont(fonts::standard());
     setFixedSize(L::ClientSize);
 
     Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     setColours(Picture1, Qt::black, Qt::white);
     place(Picture1, L::Picture1);
 
     // Created bottom of the z-order first.
     Label1 = new QLabel(vendor::Credit.toString(), Picture1);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(fonts::arialBold(8.25));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -47,23 +50,26 @@ FrmAbout::FrmAbout(Desktop& desktop, Dialogs& dialogs, QWidget* parent)
     place(Label1, L::Label1);
 
     Image1 = new LinkLabel(Picture1);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap(assets::Logo));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(assets::linkCursor());
     place(Image1, L::Image1);
 
-    auto link = [this](const QString& caption, const TwipsRect& rect) {
+    auto link = [this](const QString& name, const QString& caption, const TwipsRect& rect) {
         auto* label = new LinkLabel(caption, Picture1);
+        label->setObjectName(name);
         label->setFont(fonts::arialBold(8.25, true));
         setColours(label, Qt::blue, Qt::white);
         label->setCursor(assets::linkCursor());
         place(label, rect);
         return label;
     };
-    Label2 = link(vendor::WebSiteName.toString(), L::Label2);
-    Label3 = link(vendor::Email.toString(), L::Label3);
+    Label2 = link(QStringLiteral("Label2"), vendor::WebSiteName.toString(), L::Label2);
+    Label3 = link(QStringLiteral("Label3"), vendor::Email.toString(), L::Label3);
 
     Label4 = new QLabel(QStringLiteral("Freeware Edition"), Picture1);
+    Label4->setObjectName(QStringLiteral("Label4"));
     QFont edition = fonts::standard();
     edition.setBold(true);
     Label4->setFont(edition);

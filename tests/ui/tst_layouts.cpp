@@ -4,7 +4,6 @@
 #include "ui/assets/assets.h"
 #include "ui/form1layout.h"
 #include "ui/frmabout.h"
-#include "ui/frmaboutlayout.h"
 #include "ui/frmsettings.h"
 #include "ui/frmsettingslayout.h"
 #include "ui/linklabel.h"
@@ -285,41 +284,51 @@ private slots:
         FakeDesktop desktop;
         FakeDialogs dialogs;
         FrmAbout a(desktop, dialogs);
-        namespace L = frmaboutlayout;
+        QCOMPARE(a.objectName(), u"FrmAbout"_qs);
         QCOMPARE(a.windowTitle(), u"About"_qs);
-        QCOMPARE(a.size(), L::ClientSize);
+        QCOMPARE(a.size(), QSize(269, 239));
         QCOMPARE(a.minimumSize(), a.maximumSize());
         QVERIFY(!(a.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(a.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(a.Picture1->parentWidget(), &a);
-        checkControls({
-            {"Picture1", a.Picture1, L::Picture1, {}},
-            {"Label4", a.Label4, L::Label4, u"Freeware Edition"_qs},
-            {"Label3", a.Label3, L::Label3, u"tallyhawk@example.com"_qs},
-            {"Label2", a.Label2, L::Label2, u"www.example.com/tallyhawk"_qs},
-            {"Image1", a.Image1, L::Image1, {}},
-            {"Label1", a.Label1, L::Label1, a.Label1->text()},
-        });
-        for (QWidget* child : {static_cast<QWidget*>(a.Label1), static_cast<QWidget*>(a.Label2),
-                               static_cast<QWidget*>(a.Label3), static_cast<QWidget*>(a.Label4),
-                               static_cast<QWidget*>(a.Image1)})
-            QCOMPARE(child->parentWidget(), a.Picture1);
-        const QList<QWidget*> fromTop{a.Label4, a.Label3, a.Label2, a.Image1, a.Label1};
-        QCOMPARE(zOrder(a.Picture1, fromTop), fromTop);
-        QVERIFY(sameImage(a.Image1->pixmap(), assets::Logo));
-        QCOMPARE(a.Label4->palette().color(QPalette::WindowText), QColor(Qt::white));
-        QCOMPARE(a.Label4->palette().color(QPalette::Window), QColor(Qt::black));
-        QVERIFY(a.Label4->font().bold());
-        QVERIFY(a.Label4->alignment() & Qt::AlignHCenter);
-        for (QLabel* link : std::initializer_list<QLabel*>{a.Label2, a.Label3}) {
+        auto* panel = a.findChild<QWidget*>(u"Picture1"_qs);
+        QVERIFY(panel);
+        QCOMPARE(panel->parentWidget(), &a);
+        QCOMPARE(panel->geometry(), QRect(8, 8, 257, 225));
+        const QList<std::tuple<QString, QRect, QString>> onPanel{
+            {u"Label4"_qs, {8, 64, 233, 17}, u"Freeware Edition"_qs},
+            {u"Label3"_qs, {8, 168, 233, 17}, u"tallyhawk@example.com"_qs},
+            {u"Label2"_qs, {8, 152, 233, 17}, u"www.example.com/tallyhawk"_qs},
+            {u"Image1"_qs, {8, 88, 234, 60}, {}},
+            {u"Label1"_qs,
+             {8, 16, 233, 41},
+             u"Tallyhawk 1.0, the project time tracker, made by Example Software"_qs},
+        };
+        QList<QWidget*> fromTop;
+        for (const auto& [name, rect, caption] : onPanel) {
+            auto* label = a.findChild<QLabel*>(name);
+            QVERIFY2(label, qPrintable(name));
+            QCOMPARE(label->parentWidget(), panel);
+            QCOMPARE(label->geometry(), rect);
+            QCOMPARE(label->text(), caption);
+            fromTop.append(label);
+        }
+        QCOMPARE(zOrder(panel, fromTop), fromTop);
+        const auto* logo = a.findChild<QLabel*>(u"Image1"_qs);
+        QVERIFY(sameImage(logo->pixmap(), assets::Logo));
+        QCOMPARE(logo->cursor().hotSpot(), assets::LinkCursorHotSpot);
+        const auto* edition = a.findChild<QLabel*>(u"Label4"_qs);
+        QCOMPARE(edition->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(edition->palette().color(QPalette::Window), QColor(Qt::black));
+        QVERIFY(edition->font().bold());
+        QVERIFY(edition->alignment() & Qt::AlignHCenter);
+        for (const QString& name : {u"Label2"_qs, u"Label3"_qs}) {
+            const auto* link = a.findChild<QLabel*>(name);
             QCOMPARE(link->font().family(), u"Arial"_qs);
             QVERIFY(link->font().bold() && link->font().underline());
             QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
             QCOMPARE(link->cursor().hotSpot(), assets::LinkCursorHotSpot);
         }
-        QCOMPARE(a.Image1->cursor().hotSpot(), assets::LinkCursorHotSpot);
-        QVERIFY(a.Label1->wordWrap());
-        QVERIFY(!a.Label1->text().isEmpty());
+        QVERIFY(a.findChild<QLabel*>(u"Label1"_qs)->wordWrap());
     }
 
     void aboutCreditLineFitsItsLabel() {
