@@ -40,6 +40,7 @@ Form1::Form1(const Services& services, QWidget* parent)
 
     createControls();
     createMenu();
+    nameControls();
     connectHandlers();
 }
 
@@ -95,6 +96,9 @@ void Form1::createControls() {
     CboProject = new QComboBox(this);
     CboProject->setEditable(true);
     CboProject->setInsertPolicy(QComboBox::NoInsert);
+    // The name is used exactly as typed. With Qt's completer the box would complete it in
+    // place, and swap in a listed name that differs only in case when the focus leaves it.
+    CboProject->setCompleter(nullptr);
     place(CboProject, L::CboProject);
     CmdNotes = new QPushButton(QStringLiteral("&Notes"), this);
     CmdNotes->setEnabled(false);
@@ -145,6 +149,40 @@ void Form1::createMenu() {
     MnuOk = MnuFile->addAction(QStringLiteral("&Hide Menu"));
 }
 
+void Form1::nameControls() {
+    setObjectName(QStringLiteral("Form1"));
+    const std::initializer_list<std::pair<QObject*, const char*>> controls = {
+        {CmdStartStop, "CmdStartStop"},
+        {CmdNotes, "CmdNotes"},
+        {CmdAdd, "CmdAdd"},
+        {CmdRemove, "CmdRemove"},
+        {CboProject, "CboProject"},
+        {ChkAskMe, "ChkAskMe"},
+        {TxtAsk, "TxtAsk"},
+        {UpDown, "UpDown"},
+        {TxtMin, "TxtMin"},
+        {Text1, "Text1"},
+        {Label3, "Label3"},
+        {LblStartTime, "LblStartTime"},
+        {LblStopTime, "LblStopTime"},
+        {LblTotalTime, "LblTotalTime"},
+        {LblReports, "LblReports"},
+        {LblSettings, "LblSettings"},
+        {LblAbout, "LblAbout"},
+        {ImgTop, "ImgTop"},
+        {ImgBottom, "ImgBottom"},
+        {Timer1, "Timer1"},
+        {MnuFile, "MnuFile"},
+        {MnuElapsed, "MnuElapsed"},
+        {MnuExit, "MnuExit"},
+        {MnuOpen, "MnuOpen"},
+        {MnuStartStop, "MnuStartStop"},
+        {MnuNotes, "MnuNotes"},
+        {MnuOk, "MnuOk"}};
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QLatin1StringView(name));
+}
+
 void Form1::connectHandlers() {
     connect(CmdStartStop, &QPushButton::clicked, this, &Form1::CmdStartStop_Click);
     connect(CmdNotes, &QPushButton::clicked, this, &Form1::CmdNotes_Click);
@@ -154,7 +192,7 @@ void Form1::connectHandlers() {
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(TxtMin, &QLineEdit::textChanged, this, &Form1::TxtMin_Change);
     connect(TxtAsk, &QLineEdit::textChanged, this, &Form1::TxtAsk_Change);
-    connect(ChkAskMe, &QCheckBox::toggled, this, &Form1::ChkAskMe_Click);
+    connect(ChkAskMe, &QCheckBox::stateChanged, this, &Form1::ChkAskMe_Click);
     connect(UpDown, &UpDownControl::valueChanged, this, &Form1::UpDown_Change);
     connect(LblReports, &LinkLabel::clicked, this, &Form1::LblReports_Click);
     connect(LblSettings, &LinkLabel::clicked, this, &Form1::LblSettings_Click);
@@ -179,16 +217,22 @@ void Form1::Form_Load() {
     m_tickCount = 0;
     loadProjectList();
     applySavedSettings();
+    restoreUnwrittenLines();
 }
 
 void Form1::Form_Unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
+    // The other windows go with the program, without their own unload: a note still open is
+    // not logged.
+    if (m_notes)
+        m_notes->discard();
     RemoveFromTray(m_services.tray);
     saveSettings();
     if (isRunning())
         CmdStartStop_Click();
+    keepUnwrittenLines();
     emit unloaded();
 }
 

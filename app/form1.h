@@ -123,6 +123,7 @@ protected:
 private:
     void createControls();
     void createMenu();
+    void nameControls();
     void connectHandlers();
 
     bool startSession();
@@ -130,11 +131,17 @@ private:
     void setControlsAfterStartStop();
     void FlushLog();
     void reportLogFailure(const FileResult& result);
+    QString recoveryPath() const;
+    void restoreUnwrittenLines();
+    void keepUnwrittenLines();
+    void forgetRecoveredLinesOnceWritten();
 
     void UpdateElapsed();
     void setTotalTime(const QString& text);
     void LblTotalTime_Change();
 
+    // The project name as the box gives it: its text, on one line.
+    QString projectName() const;
     QString projectsPath() const;
     QString settingsPath() const;
     void warn(const QString& text);
@@ -177,4 +184,6 @@ private:
     bool m_starting = false;
     bool m_shutdownRequested = false;
     bool m_quietFailures = false;
+    // Lines found in the recovery file at start-up that have not reached the log yet.
+    bool m_recoveredLinesPending = false;
 };

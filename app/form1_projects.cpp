@@ -3,6 +3,7 @@
 
 #include "storage/datafiles.h"
 #include "storage/inifile.h"
+#include "storage/onelinetext.h"
 #include "ui/dialogs.h"
 #include "ui/updown.h"
 
@@ -19,7 +20,24 @@ std::optional<int> wholeNumber(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// The check box's value as the settings file keeps it: 0 unchecked, 1 checked, 2 grayed.
+QString checkValue(const QCheckBox* box) {
+    switch (box->checkState()) {
+    case Qt::Unchecked:
+        return QStringLiteral("0");
+    case Qt::PartiallyChecked:
+        return QStringLiteral("2");
+    case Qt::Checked:
+        break;
+    }
+    return QStringLiteral("1");
+}
+
 } // namespace
+
+QString Form1::projectName() const {
+    return oneLineText(CboProject->currentText());
+}
 
 QString Form1::projectsPath() const {
     return datafiles::path(m_services.appFolder, datafiles::Projects);
@@ -68,13 +86,13 @@ void Form1::insertProjectEntry(const QString& name) {
 int Form1::selectedProjectIndex() const {
     // An entry is selected while the box shows it; typing another name selects none.
     const int index = CboProject->currentIndex();
-    if (index < 0 || CboProject->itemText(index) != CboProject->currentText())
+    if (index < 0 || CboProject->itemText(index) != projectName())
         return -1;
     return index;
 }
 
 void Form1::AddProject() {
-    const QString name = CboProject->currentText();
+    const QString name = projectName();
     if (!shouldAddProject(m_projects.entries(), name))
         return;
     insertProjectEntry(name);
@@ -87,7 +105,7 @@ void Form1::AddProject() {
 }
 
 void Form1::CmdAdd_Click() {
-    if (CboProject->currentText().isEmpty()) {
+    if (projectName().isEmpty()) {
         m_services.dialogs.messageBox(
             this, Dialogs::Message::plain(QStringLiteral("Please enter a project name")));
         return;
@@ -96,6 +114,8 @@ void Form1::CmdAdd_Click() {
 }
 
 void Form1::CmdRemove_Click() {
+    // Clearing the selection would also clear the box's text, which stays as it is.
+    const QString text = CboProject->currentText();
     const int index = selectedProjectIndex();
     if (index >= 0) {
         m_projects.removeAt(index);
@@ -103,6 +123,7 @@ void Form1::CmdRemove_Click() {
     }
     SaveProjectList();
     CboProject->setCurrentIndex(-1);
+    CboProject->setEditText(text);
 }
 
 void Form1::SaveProjectList() {
@@ -117,9 +138,11 @@ void Form1::applySavedSettings() {
         return;
     // Each value is applied on its own, through the control, so that the control's own
     // handler runs; a value that does not convert leaves its control as it is.
+    // A check box takes 2 as well: grayed, which asks nothing, like an unchecked box.
     if (const auto askMe = wholeNumber(ReadINI(u"Checkboxes", u"ChkAskMe", ini));
-        askMe && (*askMe == 0 || *askMe == 1)) {
-        ChkAskMe->setChecked(*askMe == 1);
+        askMe && *askMe >= 0 && *askMe <= 2) {
+        const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+        ChkAskMe->setCheckState(states[*askMe]);
     }
     TxtAsk->setText(ReadINI(u"Textboxes", u"TxtAsk", ini));
     CboProject->setEditText(ReadINI(u"ComboBox", u"CboProject", ini));
@@ -132,11 +155,10 @@ void Form1::applySavedSettings() {
 
 void Form1::saveSettings() {
     const QString ini = settingsPath();
-    const QString askMe = ChkAskMe->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     for (const FileResult& result :
-         {WriteINI(u"Checkboxes", u"ChkAskMe", askMe, ini),
-          WriteINI(u"Textboxes", u"TxtAsk", TxtAsk->text(), ini),
-          WriteINI(u"ComboBox", u"CboProject", CboProject->currentText(), ini)}) {
+         {WriteINI(u"Checkboxes", u"ChkAskMe", checkValue(ChkAskMe), ini),
+          WriteINI(u"Textboxes", u"TxtAsk", oneLineText(TxtAsk->text()), ini),
+          WriteINI(u"ComboBox", u"CboProject", projectName(), ini)}) {
         if (!result.ok()) {
             warn(QStringLiteral("The settings could not be saved.\n\n%1").arg(result.message()));
             return;

@@ -19,7 +19,10 @@
 #include <QPushButton>
 
 void Form1::ChkAskMe_Click() {
-    if (ChkAskMe->isChecked())
+    // Grayed comes only from the settings file; a click leaves it for good.
+    if (ChkAskMe->checkState() != Qt::PartiallyChecked)
+        ChkAskMe->setTristate(false);
+    if (ChkAskMe->checkState() == Qt::Checked)
         TxtMin->setText(QStringLiteral("0"));
 }
 
@@ -32,7 +35,7 @@ void Form1::UpDown_Change() {
 }
 
 void Form1::TxtMin_Change() {
-    if (!ChkAskMe->isChecked())
+    if (ChkAskMe->checkState() != Qt::Checked)
         return;
     // Compared as text: an interval of "030" never matches the counter, by design.
     if (TxtMin->text() != TxtAsk->text())
@@ -49,6 +52,7 @@ FrmNotes* Form1::showNotesWindow() {
         m_notes = new FrmNotes(
             {m_services.appFolder, m_services.clock, m_services.dialogs, m_dateText, m_pending},
             this);
+        connect(m_notes, &FrmNotes::logWritten, this, &Form1::forgetRecoveredLinesOnceWritten);
     }
     m_notes->show();
     return m_notes;
@@ -65,7 +69,7 @@ void Form1::MnuNotes_Click() {
         CmdNotes->click();
         return;
     }
-    const QString question = QStringLiteral("Project - ") + CboProject->currentText() +
+    const QString question = QStringLiteral("Project - ") + projectName() +
                              QStringLiteral(" is not running. Would you like to start the "
                                             "project?");
     const Dialogs::Answer answer =

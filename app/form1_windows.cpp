@@ -23,17 +23,20 @@ void Form1::LblReports_Click() {
     m_reports->activateWindow();
 }
 
+// A window that was minimised comes back as a normal window, as the Reports window does.
 void Form1::LblSettings_Click() {
     FrmSettings* settings = loadSettingsWindow();
-    settings->show();
+    settings->showNormal();
     settings->raise();
     settings->activateWindow();
 }
 
 void Form1::LblAbout_Click() {
-    if (!m_about)
+    if (!m_about) {
         m_about = new FrmAbout(m_services.desktop, m_services.dialogs, this);
-    m_about->show();
+        m_about->setObjectName(QStringLiteral("FrmAbout"));
+    }
+    m_about->showNormal();
     m_about->raise();
     m_about->activateWindow();
 }
@@ -42,6 +45,7 @@ FrmSettings* Form1::loadSettingsWindow() {
     // Created hidden on first use, and anew after it was closed, with nothing chosen.
     if (!m_settings) {
         m_settings = new FrmSettings(settingsPath(), m_services.dialogs, this);
+        m_settings->setObjectName(QStringLiteral("FrmSettings"));
         connect(m_settings, &FrmSettings::schemeApplied, this,
                 [this](const QPixmap& top, const QPixmap& bottom) {
                     ImgTop->setPixmap(top);

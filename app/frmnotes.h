@@ -27,14 +27,23 @@ public:
 
     void CmdOk_Click();
 
+    // The program is ending: the window closes without logging its note.
+    void discard();
+
     QPlainTextEdit* Text1;
     QPushButton* CmdOk;
+
+signals:
+    // A note, and with it whatever the log still owed, has reached the log.
+    void logWritten();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Unload();
+    QString noteText() const;
 
     Context m_context;
+    bool m_discarded = false;
 };

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/programend.h"
 #include "app/secondtimer.h"
 #include "app/shutdownsignals.h"
 #include "reports/logprinter.h"
@@ -10,7 +11,7 @@
 #include "ui/systemdialogs.h"
 
 #include <QApplication>
-#include <QSessionManager>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,8 +20,6 @@ int main(int argc, char* argv[]) {
     // Every window is designed around the same small sans serif.
     fonts::installSubstitutes();
     QApplication::setFont(fonts::standard());
-    // The window may hide in the notification area; the program ends only through its unload.
-    QApplication::setQuitOnLastWindowClosed(false);
 
     SystemClock clock;
     SystemDialogs dialogs;
@@ -29,13 +28,11 @@ int main(int argc, char* argv[]) {
     SystemTrayIcon tray;
     SystemWindowPlacement placement;
     Form1 form({QCoreApplication::applicationDirPath(), QLocale::system(), clock, dialogs, desktop,
-                printer, tray, placement, new WholeSecondTimer(clock)});
+                printer, tray, placement, new WholeSecondTimer(clock),
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
 
     ShutdownSignals shutdownSignals;
-    QObject::connect(&shutdownSignals, &ShutdownSignals::requested, &form, &Form1::requestShutdown);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.requestShutdown(); });
-    QObject::connect(&form, &Form1::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    connectProgramEnd(app, form, shutdownSignals);
 
     form.Form_Load();
     form.show();

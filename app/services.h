@@ -23,4 +23,7 @@ struct Services {
     TrayIcon& tray;
     WindowPlacement& placement;
     SecondTimer* timer; // the main window takes ownership
+    // The user's own data folder, where log lines that could not be written when the program
+    // ended wait for the next start.
+    QString dataFolder;
 };

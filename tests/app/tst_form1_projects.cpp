@@ -1,12 +1,14 @@
+#include "storage/inifile.h"
 #include "tests/support/apprig.h"
+#include "ui/updown.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-
-#include "ui/updown.h"
 
 namespace {
 
@@ -19,6 +21,26 @@ QStringList entries(const QComboBox* box) {
 
 void type(Form1& form, const QString& text) {
     form.CboProject->setEditText(text);
+}
+
+// The main window shown and active, so that clicks move the focus as they do for the user.
+QComboBox* showForTyping(AppRig& rig) {
+    rig.form->show();
+    QApplication::setActiveWindow(rig.form.get());
+    if (!QTest::qWaitForWindowActive(rig.form.get()))
+        qWarning("The main window did not become active");
+    return rig.find<QComboBox>(u"CboProject"_qs);
+}
+
+// Clicks into the project box's text and types there, as the user does.
+void typeByKeys(QComboBox* box, const QString& text) {
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void clickOn(AppRig& rig, const QString& name) {
+    QTest::mouseClick(rig.find(name), Qt::LeftButton);
 }
 
 } // namespace
@@ -56,6 +78,98 @@ private slots:
                  added ? "Alpha\r\n" + name.toLatin1() + "\r\n" : QByteArray("Alpha\r\n"));
         QCOMPARE(form.CboProject->currentText(), name);
         QVERIFY(rig.dialogs.messages.isEmpty());
+    }
+
+    // Nothing completes, corrects or replaces what was typed: not the typing, not Enter, not
+    // the focus leaving the box for the "+" button.
+    void typedNameIsUsedExactlyAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter");
+        QTest::newRow("other case") << u"alpha"_qs << false;
+        QTest::newRow("other case, Enter") << u"alpha"_qs << true;
+        QTest::newRow("start of a listed name") << u"Al"_qs << false;
+        QTest::newRow("start of a listed name, Enter") << u"Al"_qs << true;
+        QTest::newRow("start in other case") << u"alph"_qs << false;
+    }
+    void typedNameIsUsedExactlyAsTyped() {
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        AppRig rig;
+        rig.writeFile(u"Projects.txt"_qs, "Alpha\r\nBeta\r\n");
+        rig.load();
+        QComboBox* box = showForTyping(rig);
+        typeByKeys(box, typed);
+        QCOMPARE(box->currentText(), typed);
+        if (enter) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(box->currentText(), typed);
+        }
+        clickOn(rig, u"CmdAdd"_qs);
+        QCOMPARE(box->currentText(), typed);
+        QCOMPARE(entries(box).count(typed), 1);
+        QCOMPARE(rig.file(u"Projects.txt"_qs), "Alpha\r\nBeta\r\n" + typed.toLatin1() + "\r\n");
+
+        rig.dialogs.answerInput(std::nullopt);
+        clickOn(rig, u"CmdStartStop"_qs);
+        QVERIFY(rig.log().endsWith("[Started] " + typed.toLatin1() + "\r\n"));
+    }
+
+    // An entry chosen from the list and then typed over is no longer chosen.
+    void removeLeavesAnEntryWhoseTextWasTypedOver() {
+        AppRig rig;
+        rig.writeFile(u"Projects.txt"_qs, "Alpha\r\nBeta\r\n");
+        rig.load();
+        QComboBox* box = showForTyping(rig);
+        box->setCurrentIndex(0);
+        typeByKeys(box, u"Other"_qs);
+        clickOn(rig, u"CmdRemove"_qs);
+        QCOMPARE(entries(box), (QStringList{u"Alpha"_qs, u"Beta"_qs}));
+        QCOMPARE(rig.file(u"Projects.txt"_qs), QByteArray("Alpha\r\nBeta\r\n"));
+        QCOMPARE(box->currentText(), u"Other"_qs);
+
+        // Chosen and left as it is, it goes; the text stays for the user to see.
+        box->setCurrentIndex(1);
+        clickOn(rig, u"CmdRemove"_qs);
+        QCOMPARE(entries(box), QStringList{u"Alpha"_qs});
+        QCOMPARE(box->currentIndex(), -1);
+        QCOMPARE(box->currentText(), u"Beta"_qs);
+    }
+
+    // A name pasted with line breaks is one line wherever it is written.
+    void pastedLineBreaksBecomeOneSpace_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("LF") << u"Two\nLines"_qs << u"Two Lines"_qs;
+        QTest::newRow("CR LF") << u"Two\r\nLines"_qs << u"Two Lines"_qs;
+        QTest::newRow("a run of CR and LF") << u"Two\r\r\n\n\rLines"_qs << u"Two Lines"_qs;
+        QTest::newRow("two runs") << u"A\nB\r\nC"_qs << u"A B C"_qs;
+        QTest::newRow("leading and trailing") << u"\r\nMid\n"_qs << u" Mid "_qs;
+    }
+    void pastedLineBreaksBecomeOneSpace() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, name);
+        AppRig rig;
+        rig.load();
+        QComboBox* box = showForTyping(rig);
+        QApplication::clipboard()->setText(pasted);
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        box->lineEdit()->paste();
+        clickOn(rig, u"CmdAdd"_qs);
+        QVERIFY(rig.dialogs.messages.isEmpty());
+        QCOMPARE(entries(box), QStringList{name});
+        QCOMPARE(rig.file(u"Projects.txt"_qs), name.toLatin1() + "\r\n");
+
+        rig.dialogs.answerInput(std::nullopt);
+        clickOn(rig, u"CmdStartStop"_qs);
+        clickOn(rig, u"CmdStartStop"_qs);
+        QVERIFY(rig.log().contains("[Started] " + name.toLatin1() + "\r\n"));
+        QVERIFY(rig.log().contains("[Stopped] " + name.toLatin1() + "\r\n"));
+        rig.form->close();
+        QVERIFY(rig.dialogs.messages.isEmpty());
+        QCOMPARE(ReadINI(u"ComboBox", u"CboProject", rig.path(u"Settings.ini"_qs)), name);
+        rig.load();
+        QCOMPARE(entries(rig.find<QComboBox>(u"CboProject"_qs)), QStringList{name});
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentText(), name);
     }
 
     void addWithAnEmptyNameAsksForOne() {
@@ -176,6 +290,33 @@ private slots:
         QTest::newRow("interval with a leading zero")
             << QByteArray("[Textboxes]\r\nTxtAsk=030\r\n") << true << u"030"_qs << 30 << QString();
     }
+    // A check box also holds 2, grayed: it is not checked, so the prompt stays off, and the
+    // value is kept until the user clicks the box.
+    void savedAskMeOfTwoIsGrayedAndAsksNothing() {
+        AppRig rig;
+        rig.writeFile(u"Settings.ini"_qs, "[Checkboxes]\r\nChkAskMe=2\r\n");
+        Form1& form = rig.load();
+        auto* askMe = rig.find<QCheckBox>(u"ChkAskMe"_qs);
+        QCOMPARE(askMe->checkState(), Qt::PartiallyChecked);
+        form.CboProject->setEditText(u"Alpha"_qs);
+        rig.dialogs.answerInput(std::nullopt);
+        form.CmdStartStop->click();
+        rig.runMinutes(31);
+        QCOMPARE(rig.desktop.beeps, 0);
+        form.close();
+        QVERIFY(rig.file(u"Settings.ini"_qs).contains("ChkAskMe=2\r\n"));
+
+        Form1& next = rig.load();
+        askMe = rig.find<QCheckBox>(u"ChkAskMe"_qs);
+        next.show();
+        QTest::mouseClick(askMe, Qt::LeftButton);
+        QCOMPARE(askMe->checkState(), Qt::Checked);
+        QTest::mouseClick(askMe, Qt::LeftButton);
+        QCOMPARE(askMe->checkState(), Qt::Unchecked);
+        next.close();
+        QVERIFY(rig.file(u"Settings.ini"_qs).contains("ChkAskMe=0\r\n"));
+    }
+
     void eachSavedValueIsAppliedOnItsOwn() {
         QFETCH(QByteArray, ini);
         QFETCH(bool, askMe);

@@ -1,7 +1,10 @@
 #include "app/frmnotes.h"
+#include "app/programend.h"
+#include "app/shutdownsignals.h"
 #include "tests/support/apprig.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +14,8 @@
 #include <QtTest>
 
 #include "ui/updown.h"
+
+#include <csignal>
 
 namespace {
 
@@ -25,6 +30,34 @@ QByteArray afterStart(const AppRig& rig) {
     const qsizetype started = log.indexOf("[Started]");
     return log.mid(log.indexOf("\r\n", started) + 2);
 }
+
+// Key presses into the focused widget. Unlike QTest::keyClicks this also types the Latin-1
+// letters beyond ASCII, whose key codes are their capital letters.
+void typeKeys(const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
+                            Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+}
+
+QWidget* notesWindow(const AppRig& rig) {
+    return rig.find(u"FrmNotes"_qs);
+}
+
+QPlainTextEdit* noteBox(const AppRig& rig) {
+    QWidget* notes = notesWindow(rig);
+    return notes ? notes->findChild<QPlainTextEdit*>(u"Text1"_qs) : nullptr;
+}
+
+// Types into the Notes window as the user does.
+void typeNote(AppRig& rig, const QString& text) {
+    QWidget* notes = notesWindow(rig);
+    QApplication::setActiveWindow(notes);
+    QTest::mouseClick(noteBox(rig)->viewport(), Qt::LeftButton);
+    typeKeys(text);
+}
+
+enum class Ending { CloseBox, ExitItem, DesktopSessionEnd, Sigterm, Sigint };
 
 } // namespace
 
@@ -66,6 +99,38 @@ private slots:
         QCOMPARE(afterStart(rig), logged);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form.notesWindow());
+    }
+
+    // A no-break space is a character of its own in the log's character set.
+    void aNoteIsLoggedExactlyAsTyped() {
+        AppRig rig;
+        Form1& form = rig.load();
+        form.show();
+        start(rig, u"Alpha"_qs);
+        rig.find<QPushButton>(u"CmdNotes"_qs)->click();
+        typeNote(rig, u"10\u00a0km \u00e9t\u00e9"_qs);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        typeKeys(u"next\u00a0line"_qs);
+        QTest::mouseClick(notesWindow(rig)->findChild<QPushButton*>(u"CmdOk"_qs), Qt::LeftButton);
+        QCOMPARE(afterStart(rig), QByteArray("6/3/2008 9:00:05 AM [Notes] 10\xa0km \xe9t\xe9\r\n"
+                                             "next\xa0line\r\n"));
+    }
+
+    // Resizable, with a close box and a minimise box, but no maximise box.
+    void notesWindowHasNoMaximiseBox() {
+        AppRig rig;
+        Form1& form = rig.load();
+        start(rig, u"Alpha"_qs);
+        form.CmdNotes->click();
+        QWidget* notes = notesWindow(rig);
+        QVERIFY(notes && notes->isVisible());
+        for (const Qt::WindowFlags flags : {notes->windowFlags(), notes->windowHandle()->flags()}) {
+            QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+            QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+            QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+            QVERIFY(!flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
+        }
+        QVERIFY(notes->minimumSize() != notes->maximumSize());
     }
 
     void aNoteSavedAfterItsSessionFollowsTheRecord() {
@@ -171,6 +236,18 @@ private slots:
         QVERIFY(form.isHidden());
     }
 
+    void anUncheckedBoxNeverPromptsAndTheCountGoesOn() {
+        AppRig rig;
+        Form1& form = rig.load();
+        form.show();
+        QTest::mouseClick(rig.find(u"ChkAskMe"_qs), Qt::LeftButton);
+        start(rig, u"Alpha"_qs);
+        rig.runMinutes(61);
+        QCOMPARE(rig.desktop.beeps, 0);
+        QVERIFY(!notesWindow(rig));
+        QCOMPARE(rig.find<QLineEdit>(u"TxtMin"_qs)->text(), u"61"_qs);
+    }
+
     void changingTheIntervalRestartsTheCount() {
         AppRig rig;
         Form1& form = rig.load();
@@ -268,6 +345,61 @@ private slots:
         QVERIFY(!form.isHidden());
         QVERIFY(form.windowState() & Qt::WindowMinimized);
         QCOMPARE(rig.tray.adds, 0);
+    }
+
+    // However the program ends, the event loop ends the way the program runs it, and a note
+    // still open then is discarded, never logged after the record.
+    void endingWithAnOpenNoteDiscardsIt_data() {
+        QTest::addColumn<Ending>("ending");
+        QTest::newRow("close box") << Ending::CloseBox;
+        QTest::newRow("Exit") << Ending::ExitItem;
+        QTest::newRow("end of the desktop session") << Ending::DesktopSessionEnd;
+        QTest::newRow("SIGTERM") << Ending::Sigterm;
+        QTest::newRow("SIGINT") << Ending::Sigint;
+    }
+    void endingWithAnOpenNoteDiscardsIt() {
+        QFETCH(Ending, ending);
+        AppRig rig;
+        Form1& form = rig.load();
+        ShutdownSignals shutdownSignals;
+        connectProgramEnd(*qApp, form, shutdownSignals);
+        form.show();
+        start(rig, u"Alpha"_qs);
+        rig.runSeconds(4);
+        rig.find<QPushButton>(u"CmdNotes"_qs)->click();
+        typeNote(rig, u"discarded at exit"_qs);
+
+        QTimer::singleShot(0, &form, [&] {
+            switch (ending) {
+            case Ending::CloseBox:
+                form.close();
+                break;
+            case Ending::ExitItem:
+                rig.find<QAction>(u"MnuExit"_qs)->trigger();
+                break;
+            case Ending::DesktopSessionEnd:
+                form.requestShutdown();
+                break;
+            case Ending::Sigterm:
+                std::raise(SIGTERM);
+                break;
+            case Ending::Sigint:
+                std::raise(SIGINT);
+                break;
+            }
+        });
+        bool ended = false;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, qApp, [&] { QCoreApplication::exit(1); });
+        QObject::connect(&form, &Form1::unloaded, [&] { ended = true; });
+        guard.start(20000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(ended);
+        QVERIFY(rig.log().endsWith("[Stopped] Alpha\r\n[Total Time] 0d 0h 0m 4s\r\n"
+                                   "<!--  END SESSION  -->\r\n\r\n\r\n"));
+        QVERIFY(!rig.log().contains("discarded"));
+        QVERIFY(rig.dialogs.messages.isEmpty());
     }
 
     void exitFromTheMenuRemovesTheIconAndCompletesTheRecord() {

@@ -88,6 +88,50 @@ private slots:
         QVERIFY(!form.Timer1->isEnabled());
     }
 
+    void startingCommentIsLoggedOnOneLine_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QByteArray>("logged");
+        QTest::newRow("CR LF") << u"Reviewing\r\nthe mock-ups"_qs
+                               << QByteArray("Reviewing the mock-ups");
+        QTest::newRow("LF and a run") << u"a\nb\n\r\r\nc"_qs << QByteArray("a b c");
+        QTest::newRow("trailing") << u"done\n"_qs << QByteArray("done ");
+        QTest::newRow("only a break") << u"\r\n"_qs << QByteArray(" ");
+    }
+    void startingCommentIsLoggedOnOneLine() {
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, logged);
+        AppRig rig;
+        rig.load();
+        start(rig, u"Alpha"_qs, answer);
+        QCOMPARE(rig.log(), Begin +
+                                "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
+                                "6/3/2008 9:00:05 AM [Starting Comments] " +
+                                logged + "\r\n");
+    }
+
+    // The desktop session ends, or a signal comes, while Start waits for its comment: the
+    // start lines are written first and the record is then completed.
+    void shutdownWhileTheStartBoxIsOpenCompletesTheRecordInOrder() {
+        AppRig rig;
+        Form1& form = rig.load();
+        QSignalSpy unloaded(&form, &Form1::unloaded);
+        form.CboProject->setEditText(u"Alpha"_qs);
+        rig.dialogs.answerInput(u"Comment"_qs, [&] {
+            rig.clock.advanceSecs(3);
+            form.requestShutdown();
+            QCOMPARE(unloaded.size(), 0);
+        });
+        rig.find<QPushButton>(u"CmdStartStop"_qs)->click();
+        QCOMPARE(unloaded.size(), 1);
+        QCOMPARE(rig.log(), Begin +
+                                "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
+                                "6/3/2008 9:00:05 AM [Starting Comments] Comment\r\n"
+                                "6/3/2008 9:00:08 AM [Stopped] Alpha\r\n"
+                                "[Total Time] N/A\r\n" +
+                                End);
+        QVERIFY(rig.dialogs.messages.isEmpty());
+    }
+
     void stopBeforeTheFirstTickLogsNotAvailable() {
         AppRig rig;
         Form1& form = rig.load();

@@ -9,19 +9,21 @@
 #include "tests/support/files.h"
 #include "tests/support/manualtimer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
 
-// A main window on fake time in a temporary application folder, with every dialog answered by
-// the test.
+// A main window on fake time in a temporary application folder, with a temporary folder for
+// the user's own data, and every dialog answered by the test.
 class AppRig {
 public:
     explicit AppRig(const QString& locale = QStringLiteral("en_US"))
         : m_locale(locale) {}
 
     QTemporaryDir dir;
+    QTemporaryDir dataDir;
     FakeClock clock;
     FakeDialogs dialogs;
     FakeDesktop desktop;
@@ -31,11 +33,14 @@ public:
     ManualTimer* timer = nullptr;
     std::unique_ptr<Form1> form;
 
-    // Creates the window and runs its start-up, as the program does.
+    // Creates the window and runs its start-up, as the program does. Called again, it is the
+    // next start of the program on the same folders.
     Form1& load() {
         timer = new ManualTimer;
-        form = std::make_unique<Form1>(Services{dir.path(), QLocale(m_locale), clock, dialogs,
-                                                desktop, printer, tray, placement, timer});
+        form.reset();
+        form =
+            std::make_unique<Form1>(Services{dir.path(), QLocale(m_locale), clock, dialogs, desktop,
+                                             printer, tray, placement, timer, dataDir.path()});
         form->Form_Load();
         return *form;
     }
@@ -64,6 +69,19 @@ public:
     }
 
     QByteArray log() const { return file(QStringLiteral("Tasks.txt")); }
+
+    // The files in the user's data folder, where unwritten log lines are kept.
+    QStringList dataFiles() const {
+        return QDir(dataDir.path()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    // A control of the main window or of one of its windows, by its design name.
+    template <typename T = QWidget> T* find(const QString& name) const {
+        T* control = form->findChild<T*>(name);
+        if (!control)
+            qWarning("No control named %s", qPrintable(name));
+        return control;
+    }
 
 private:
     QString m_locale;

@@ -1,0 +1,16 @@
+#include "storage/onelinetext.h"
+
+QString oneLineText(QStringView text) {
+    QString line;
+    line.reserve(text.size());
+    bool inBreak = false;
+    for (const QChar c : text) {
+        const bool isBreak = c == u'\r' || c == u'\n';
+        if (isBreak && !inBreak)
+            line += u' ';
+        else if (!isBreak)
+            line += c;
+        inBreak = isBreak;
+    }
+    return line;
+}
