@@ -8,6 +8,8 @@ what=${1:-run}
 build_dir=${BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils)
+# The end-to-end tests run the program on a private X display and drive it with real input.
+packages+=(xvfb openbox xdotool xclip wmctrl x11-utils)
 tools/install-packages.sh "${packages[@]}"
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release

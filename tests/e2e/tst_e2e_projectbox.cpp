@@ -1,0 +1,124 @@
+// What the user types or pastes into the project box is the name that is listed and logged.
+#include "tests/e2e/e2efixture.h"
+#include "tests/e2e/positions.h"
+
+#include <QtTest>
+
+#include <memory>
+
+class TestE2eProjectBox : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void plusAddsTheNameAsTyped_data();
+    void plusAddsTheNameAsTyped();
+    void startLogsTheNameAsTyped_data();
+    void startLogsTheNameAsTyped();
+    void pastedNameWithLineBreakBecomesOneLine();
+    void pastedTwoLineCommentBecomesOneLine();
+
+private:
+    std::unique_ptr<E2eFixture> m_fx;
+};
+
+void TestE2eProjectBox::init() {
+    m_fx = std::make_unique<E2eFixture>();
+}
+
+void TestE2eProjectBox::cleanup() {
+    reportIfFailed(*m_fx);
+    m_fx.reset();
+}
+
+static void typedNameRows() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("case variant of a listed name") << QStringLiteral("alpha");
+    QTest::newRow("prefix of a listed name") << QStringLiteral("Alp");
+}
+
+void TestE2eProjectBox::plusAddsTheNameAsTyped_data() {
+    typedNameRows();
+}
+
+void TestE2eProjectBox::plusAddsTheNameAsTyped() {
+    QFETCH(QString, typed);
+    E2eFixture& fx = *m_fx;
+    QVERIFY(fx.app.seed(AppUnderTest::Projects, "Alpha\r\n"));
+    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+
+    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.type(typed));
+    QVERIFY(fx.input.click(fx.mainWindow, at::CmdAdd));
+
+    const QByteArray expected = "Alpha\r\n" + typed.toLatin1() + "\r\n";
+    QVERIFY2(fx.app.waitForFile(AppUnderTest::Projects, expected, E2eFixture::WaitMs),
+             "\"+\" did not add the name exactly as typed");
+}
+
+void TestE2eProjectBox::startLogsTheNameAsTyped_data() {
+    typedNameRows();
+}
+
+void TestE2eProjectBox::startLogsTheNameAsTyped() {
+    QFETCH(QString, typed);
+    E2eFixture& fx = *m_fx;
+    QVERIFY(fx.app.seed(AppUnderTest::Projects, "Alpha\r\n"));
+    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+
+    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.type(typed));
+    QVERIFY(fx.input.click(fx.mainWindow, at::CmdStartStop));
+    QVERIFY2(fx.answerStartPrompt(QStringLiteral("Return")), qPrintable(fx.why()));
+
+    QVERIFY2(fx.waitForStartLines(), qPrintable(fx.why()));
+    const QByteArray tasks = fx.app.file(AppUnderTest::Tasks);
+    QVERIFY2(tasks.contains(" [Started] " + typed.toLatin1() + "\r\n"),
+             "the session was not started on the name as typed");
+    QCOMPARE(tasks.count('\n'), 3);
+    QCOMPARE(fx.app.file(AppUnderTest::Projects), "Alpha\r\n" + typed.toLatin1() + "\r\n");
+}
+
+void TestE2eProjectBox::pastedNameWithLineBreakBecomesOneLine() {
+    E2eFixture& fx = *m_fx;
+    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    QVERIFY(fx.input.setClipboard("Gamma\r\nDelta"));
+
+    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.key(QStringLiteral("ctrl+v")));
+    QVERIFY(fx.input.click(fx.mainWindow, at::CmdAdd));
+    QVERIFY2(fx.app.waitForFile(AppUnderTest::Projects, "Gamma Delta\r\n", E2eFixture::WaitMs),
+             "the pasted name did not reach the project list as one line");
+
+    QVERIFY(fx.input.click(fx.mainWindow, at::CmdStartStop));
+    QVERIFY2(fx.answerStartPrompt(QStringLiteral("Return")), qPrintable(fx.why()));
+    QVERIFY2(fx.waitForStartLines(), qPrintable(fx.why()));
+    const QByteArray tasks = fx.app.file(AppUnderTest::Tasks);
+    QVERIFY2(tasks.contains(" [Started] Gamma Delta\r\n"),
+             "the session was not started on the pasted name as one line");
+    QCOMPARE(tasks.count('\n'), 3);
+    QCOMPARE(tasks.count('\r'), 3);
+}
+
+void TestE2eProjectBox::pastedTwoLineCommentBecomesOneLine() {
+    E2eFixture& fx = *m_fx;
+    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    QVERIFY(fx.input.setClipboard("first line\nsecond line"));
+
+    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.type(QStringLiteral("Alpha")));
+    QVERIFY(fx.input.click(fx.mainWindow, at::CmdStartStop));
+    // The preset answer is replaced by the pasted one.
+    QVERIFY2(fx.answerStartPrompt(QStringLiteral("ctrl+a ctrl+v Return")), qPrintable(fx.why()));
+
+    QVERIFY2(fx.waitForStartLines(), qPrintable(fx.why()));
+    const QByteArray tasks = fx.app.file(AppUnderTest::Tasks);
+    QVERIFY2(tasks.endsWith(" [Starting Comments] first line second line\r\n"),
+             "the pasted comment was not logged as one line");
+    QCOMPARE(tasks.count('\n'), 3);
+    QCOMPARE(tasks.count('\r'), 3);
+}
+
+QTEST_GUILESS_MAIN(TestE2eProjectBox)
+#include "tst_e2e_projectbox.moc"

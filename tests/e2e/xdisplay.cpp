@@ -1,0 +1,111 @@
+#include "tests/e2e/xdisplay.h"
+
+#include <QDeadlineTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int StartTimeoutMs = 10000;
+constexpr int ToolTimeoutMs = 10000;
+
+void stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
+
+} // namespace
+
+XDisplay::XDisplay() {
+    if (startServer())
+        startWindowManager();
+}
+
+XDisplay::~XDisplay() {
+    stop(m_windowManager);
+    stop(m_server);
+}
+
+bool XDisplay::startServer() {
+    // -displayfd: the server chooses a free number and writes it once it accepts clients.
+    m_server.setProcessChannelMode(QProcess::SeparateChannels);
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                    QStringLiteral("-noreset")});
+    if (!m_server.waitForStarted(StartTimeoutMs)) {
+        m_error = QStringLiteral("Xvfb did not start: ") + m_server.errorString();
+        return false;
+    }
+    QByteArray number;
+    QDeadlineTimer deadline(StartTimeoutMs);
+    while (!number.contains('\n') && !deadline.hasExpired() &&
+           m_server.state() == QProcess::Running) {
+        m_server.waitForReadyRead(100);
+        number += m_server.readAllStandardOutput();
+    }
+    number = number.trimmed();
+    if (number.isEmpty()) {
+        m_error = QStringLiteral("Xvfb gave no display number: ") +
+                  QString::fromLocal8Bit(m_server.readAllStandardError());
+        return false;
+    }
+    m_name = u':' + QString::fromLatin1(number);
+    return true;
+}
+
+bool XDisplay::startWindowManager() {
+    m_windowManager.setProcessEnvironment(environment());
+    m_windowManager.setStandardOutputFile(QProcess::nullDevice());
+    m_windowManager.setStandardErrorFile(QProcess::nullDevice());
+    m_windowManager.start(QStringLiteral("openbox"), {});
+    if (!m_windowManager.waitForStarted(StartTimeoutMs)) {
+        m_error = QStringLiteral("openbox did not start: ") + m_windowManager.errorString();
+        return false;
+    }
+    // wmctrl answers only once a window manager has taken the screen.
+    const bool managed =
+        QTest::qWaitFor([this] { return run(QStringLiteral("wmctrl"), {QStringLiteral("-m")}).ok; },
+                        StartTimeoutMs);
+    if (!managed)
+        m_error = QStringLiteral("openbox did not take the display ") + m_name;
+    return managed;
+}
+
+QProcessEnvironment XDisplay::environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_name);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("XAUTHORITY"));
+    return env;
+}
+
+XDisplay::Result XDisplay::run(const QString& program, const QStringList& arguments,
+                               const QByteArray& input) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, arguments);
+    Result result;
+    if (!process.waitForStarted(ToolTimeoutMs)) {
+        result.err = program.toLocal8Bit() + " did not start";
+        return result;
+    }
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(ToolTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = program.toLocal8Bit() + " did not finish";
+        return result;
+    }
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    result.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return result;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// A private X display: an Xvfb server with openbox on it, for one test. The server picks a free
+// display number itself and reports it, so that test programs running side by side never meet.
+class XDisplay {
+public:
+    XDisplay();
+    ~XDisplay();
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+
+    // Empty when the display is up; otherwise what went wrong.
+    QString error() const { return m_error; }
+    // ":N"
+    QString name() const { return m_name; }
+    // The environment for a program that is to run on this display.
+    QProcessEnvironment environment() const;
+
+    struct Result {
+        bool ok = false;
+        QByteArray out;
+        QByteArray err;
+    };
+    // Runs an X tool (xdotool, xprop, wmctrl...) on this display and waits for it.
+    Result run(const QString& program, const QStringList& arguments,
+               const QByteArray& input = {}) const;
+
+private:
+    bool startServer();
+    bool startWindowManager();
+
+    QProcess m_server;
+    QProcess m_windowManager;
+    QString m_name;
+    QString m_error;
+};

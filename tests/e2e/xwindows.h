@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class XDisplay;
+
+// Top-level windows of a display as the window manager and the X server see them. Windows are
+// named by their X id.
+class XWindows {
+public:
+    using Id = quint64;
+    static constexpr int DefaultWaitMs = 10000;
+
+    explicit XWindows(const XDisplay& display);
+
+    // Mapped windows with this title (compared ignoring case, as xdotool compares).
+    QList<Id> visible(const QString& title) const;
+    // The one mapped window with this title, once there is one; 0 when the time runs out.
+    Id waitFor(const QString& title, int timeoutMs = DefaultWaitMs) const;
+    bool waitUntilGone(const QString& title, int timeoutMs = DefaultWaitMs) const;
+    // Waits until the window manager has given the window the focus.
+    bool waitForActive(Id window, int timeoutMs = DefaultWaitMs) const;
+
+    // The property's value as xprop prints it after " = "; empty when it is not set.
+    QByteArray property(Id window, const QString& name) const;
+    // Mapped, and not hidden (minimised) for the window manager.
+    bool isShown(Id window) const;
+
+    // Presses the window's close box, through the window manager.
+    bool close(Id window) const;
+    bool minimize(Id window) const;
+
+    // One line per mapped window with a title, for failure messages.
+    QString list() const;
+
+private:
+    const XDisplay& m_display;
+};
