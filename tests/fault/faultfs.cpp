@@ -4,22 +4,22 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <cstring>
+#include <climits>
+#include <cstdio>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <linux/fs.h>
-#include <sched.h>
+#include <string>
 #include <sys/ioctl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace faultfs {
 namespace {
-
-QString lastError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 bool setImmutable(const QString& path, bool on) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
@@ -37,14 +37,6 @@ bool setImmutable(const QString& path, bool on) {
 
 bool setMode(const QString& path, mode_t mode) {
     return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
-}
-
-// Root is stopped only by the immutable attribute; anyone else by the permission bits.
-bool protect(const QString& path, bool isFolder, bool on) {
-    if (isRoot())
-        return setImmutable(path, on);
-    const mode_t mode = isFolder ? (on ? 0555 : 0755) : (on ? 0444 : 0644);
-    return setMode(path, mode);
 }
 
 QStringList filesIn(const QString& folder) {
@@ -68,31 +60,94 @@ bool canWriteSomething(const QString& folder) {
     return false;
 }
 
+// The rights that let root read, write and search past the permission bits.
+constexpr unsigned PermissionOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+// Puts the overrides into or out of the calling thread's effective set. They stay permitted,
+// so they can be taken back.
+bool setOverridesEffective(bool on) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, data) != 0)
+        return false;
+    if (on)
+        data[0].effective |= data[0].permitted & PermissionOverrides;
+    else if ((data[0].effective & PermissionOverrides) == 0)
+        return false;
+    else
+        data[0].effective &= ~PermissionOverrides;
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+// The small disk's state, read by write() below on every call.
+struct DiskState {
+    // Empty while no SmallDisk lives. Ends with a '/'.
+    std::string folder;
+    std::atomic<bool> active{false};
+    std::atomic<long long> freeBytes{0};
+};
+
+DiskState& smallDisk() {
+    static DiskState state;
+    return state;
+}
+
+bool isOnSmallDisk(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(link, target, sizeof target - 1);
+    if (length <= 0)
+        return false;
+    return std::string(target, std::size_t(length)).rfind(smallDisk().folder, 0) == 0;
+}
+
+long rawWrite(int fd, const void* data, std::size_t count) {
+    return ::syscall(SYS_write, fd, data, count);
+}
+
 } // namespace
 
 bool isRoot() {
     return ::geteuid() == 0;
 }
 
-void isolateMounts() {
-    if (::unshare(CLONE_NEWNS) == 0)
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+ScratchDir::ScratchDir()
+    : QTemporaryDir(QFileInfo(QDir::tempPath()).isWritable()
+                        ? QDir::tempPath() + QStringLiteral("/tallyhawk-XXXXXX")
+                        : QStringLiteral("/tmp/tallyhawk-XXXXXX")) {}
+
+// Nested holders: the rights come back when the outermost one ends.
+static int obeyDepth = 0;
+
+ObeyPermissions::ObeyPermissions() {
+    m_dropped = obeyDepth > 0 || setOverridesEffective(false);
+    if (m_dropped)
+        ++obeyDepth;
+}
+
+ObeyPermissions::~ObeyPermissions() {
+    if (m_dropped && --obeyDepth == 0)
+        setOverridesEffective(true);
 }
 
 ReadOnlyFolder::ReadOnlyFolder(QString folder)
     : m_folder(std::move(folder)) {
     m_held = true;
-    bool done = true;
-    for (const QString& path : filesIn(m_folder))
-        done = protect(path, false, true) && done;
-    done = protect(m_folder, true, true) && done;
-    if (!done) {
-        m_reason = isRoot() ? QStringLiteral("running as root, and the file system does not "
-                                             "take the immutable attribute here")
-                            : QStringLiteral("the permissions could not be changed");
-    } else if (canWriteSomething(m_folder)) {
-        m_reason = QStringLiteral("the folder stays writable for this user");
+    if (isRoot()) {
+        m_immutable = protect(true);
+        if (!m_immutable) {
+            protect(false);
+            m_obey = std::make_unique<ObeyPermissions>();
+        }
     }
+    if (!m_immutable && !protect(true))
+        m_reason = QStringLiteral("the permissions could not be changed");
+    else if (canWriteSomething(m_folder))
+        m_reason = QStringLiteral("the folder stays writable for this user");
     if (!m_reason.isEmpty())
         release();
 }
@@ -101,45 +156,68 @@ ReadOnlyFolder::~ReadOnlyFolder() {
     release();
 }
 
+// Root is first tried with the immutable attribute (m_obey not yet set), which also holds
+// against programs the test starts; otherwise the permission bits.
+bool ReadOnlyFolder::protect(bool on) {
+    const bool immutable = isRoot() && !m_obey;
+    const auto apply = [immutable, on](const QString& path, bool isFolder) {
+        if (immutable)
+            return setImmutable(path, on);
+        return setMode(path, isFolder ? (on ? 0555 : 0755) : (on ? 0444 : 0644));
+    };
+    // The folder last when locking and first when unlocking, so that the files can be changed.
+    bool done = on || apply(m_folder, true);
+    for (const QString& path : filesIn(m_folder))
+        done = apply(path, false) && done;
+    if (on)
+        done = apply(m_folder, true) && done;
+    return done;
+}
+
 void ReadOnlyFolder::release() {
     if (!m_held)
         return;
     m_held = false;
-    protect(m_folder, true, false);
-    for (const QString& path : filesIn(m_folder))
-        protect(path, false, false);
+    protect(false);
+    m_immutable = false;
+    m_obey.reset();
 }
 
-SmallDisk::SmallDisk(QString mountPoint, int kilobytes)
-    : m_mountPoint(std::move(mountPoint)) {
-    const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0777";
-    if (::mount("tallyhawk-test", QFile::encodeName(m_mountPoint).constData(), "tmpfs",
-                MS_NOSUID | MS_NODEV, options.constData()) != 0) {
-        m_reason = QStringLiteral("a tmpfs cannot be mounted here (%1)").arg(lastError());
-        return;
-    }
-    m_mounted = true;
+SmallDisk::SmallDisk(const QString& folder, qint64 freeBytes)
+    : m_size(freeBytes) {
+    DiskState& state = smallDisk();
+    state.folder = QFile::encodeName(QFileInfo(folder).canonicalFilePath()).toStdString() + '/';
+    state.freeBytes = freeBytes;
+    state.active = true;
 }
 
 SmallDisk::~SmallDisk() {
-    if (m_mounted)
-        ::umount2(QFile::encodeName(m_mountPoint).constData(), MNT_DETACH);
+    smallDisk().active = false;
 }
 
-void SmallDisk::fill() {
-    QFile filler(QDir(m_mountPoint).filePath(QStringLiteral(".filler")));
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return;
-    const QByteArray block(512, 'x');
-    while (filler.write(block) == block.size()) {
-    }
-    // The last block may have gone in part; byte by byte up to the very end.
-    while (filler.write("x", 1) == 1) {
-    }
+void SmallDisk::fill(qint64 bytesLeft) {
+    smallDisk().freeBytes = bytesLeft;
 }
 
 void SmallDisk::freeSpace() {
-    QFile::remove(QDir(m_mountPoint).filePath(QStringLiteral(".filler")));
+    smallDisk().freeBytes = m_size;
 }
 
 } // namespace faultfs
+
+// Every write() of the test program, Qt's included, comes here first. Only while a SmallDisk
+// lives, and only for files in its folder, does it differ from the system's.
+extern "C" ssize_t write(int fd, const void* data, std::size_t count) {
+    faultfs::DiskState& disk = faultfs::smallDisk();
+    if (!disk.active || count == 0 || !faultfs::isOnSmallDisk(fd))
+        return faultfs::rawWrite(fd, data, count);
+    const long long available = disk.freeBytes;
+    if (available <= 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const long written = faultfs::rawWrite(fd, data, std::min<std::size_t>(count, available));
+    if (written > 0)
+        disk.freeBytes -= written;
+    return written;
+}

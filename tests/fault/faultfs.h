@@ -1,21 +1,41 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 
-// Ways to make real files fail for the fault tests. Root ignores permission bits, so each
-// fault uses what still stops root (the immutable attribute, a tiny tmpfs, /dev/full) and
-// says why when the machine allows none of them, for the test to skip with that reason.
+#include <memory>
+
+// Ways to make real files fail for the fault tests, the same for root and for any other user,
+// with nothing to mount and no helper program. Where a way is not available on a machine the
+// object says why, for the test to skip with that reason.
 namespace faultfs {
 
 bool isRoot();
 
-// Gives the test process a mount namespace of its own, so that the tmpfs of a SmallDisk is
-// seen by nobody else and vanishes with the process even when a test crashes. Call from
-// main() before any thread starts; without the right to do so SmallDisk is unavailable.
-void isolateMounts();
+// A temporary folder. It is made in /tmp when the inherited TMPDIR cannot be written, as when
+// the tests run as another user than the one the environment belongs to.
+class ScratchDir : public QTemporaryDir {
+public:
+    ScratchDir();
+};
+
+// While it lives, the calling thread is held to the permission bits even when it runs as
+// root: root's rights to read and write past them are set aside, and given back at the end.
+// Without those rights (any other user) it does nothing.
+class ObeyPermissions {
+public:
+    ObeyPermissions();
+    ~ObeyPermissions();
+    ObeyPermissions(const ObeyPermissions&) = delete;
+    ObeyPermissions& operator=(const ObeyPermissions&) = delete;
+
+private:
+    bool m_dropped = false;
+};
 
 // The folder and every file in it can be read but neither written nor added to, for as long
-// as the object lives.
+// as the object lives. Root is stopped by the immutable attribute where the file system has
+// it, else by the permission bits with its rights to pass them set aside.
 class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(QString folder);
@@ -29,39 +49,40 @@ public:
     void release();
 
 private:
+    bool protect(bool on);
+
     QString m_folder;
     QString m_reason;
     bool m_held = false;
+    bool m_immutable = false;
+    std::unique_ptr<ObeyPermissions> m_obey;
 };
 
-// A file system of a few pages mounted on an empty folder, which can be filled to the last
-// byte.
+// The files in a folder sit on a disk with only so many bytes free: a write that needs more
+// gets what is left and then fails with "No space left on device", as on a real full disk.
+// The test program stands in for the system's write() to do this, so it works for every user
+// and leaves every other file alone. One disk at a time.
 class SmallDisk {
 public:
-    SmallDisk(QString mountPoint, int kilobytes);
+    SmallDisk(const QString& folder, qint64 freeBytes);
     ~SmallDisk();
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
 
-    const QString& unavailableReason() const { return m_reason; }
-
-    // Writes a filler file until the disk is full.
-    void fill();
-    // Deletes the filler.
+    // Leaves only the given number of bytes free.
+    void fill(qint64 bytesLeft = 0);
+    // Frees as much as the disk had at the start.
     void freeSpace();
 
 private:
-    QString m_mountPoint;
-    QString m_reason;
-    bool m_mounted = false;
+    qint64 m_size;
 };
 
 } // namespace faultfs
 
-// main() of a fault test: the mounts of its tests stay private to its process.
+// main() of a fault test.
 #define TALLYHAWK_FAULT_TEST_MAIN(Application, TestClass)                                          \
     int main(int argc, char** argv) {                                                              \
-        faultfs::isolateMounts();                                                                  \
         Application app(argc, argv);                                                               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -2,6 +2,7 @@
 
 #include "reports/reporttree.h"
 #include "tests/support/apprig.h"
+#include "tests/support/files.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -40,7 +41,8 @@ class TestFaultApp : public QObject {
 
 private slots:
     // Nothing can be written: the user is told about each file that failed, by name, the
-    // sessions go on, and once the folder is writable again the log gets every line.
+    // sessions go on, and what the log could not take when the program ended is kept in the
+    // user's data folder and put back at a start where the log can be written again.
     void readOnlyFolderWarnsAndKeepsTheSession() {
         AppRig rig;
         rig.writeFile(QStringLiteral("Projects.txt"), "Beta\r\nGamma\r\n");
@@ -56,26 +58,98 @@ private slots:
         QVERIFY(!form.isRunning());
         form.CboProject->setCurrentIndex(form.CboProject->findText(QStringLiteral("Gamma")));
         form.CmdRemove->click();
-        form.Form_Unload();
+        form.close();
 
         const QStringList messages = rig.dialogs.messageTexts();
         const auto mentioning = [&](const QString& name) {
             return messages.filter(rig.path(name)).size();
         };
-        QCOMPARE(mentioning(QStringLiteral("Tasks.txt")), 2);
+        QCOMPARE(mentioning(QStringLiteral("Tasks.txt")), 3);
         QCOMPARE(mentioning(QStringLiteral("Projects.txt")), 2);
         QCOMPARE(mentioning(QStringLiteral("Settings.ini")), 1);
         QCOMPARE(rig.file(QStringLiteral("Projects.txt")), "Beta\r\nGamma\r\n");
         QCOMPARE(rig.file(QStringLiteral("Settings.ini")), "[Textboxes]\r\nTxtAsk=15\r\n");
         QVERIFY(rig.log().isNull());
 
-        // The record waits in memory and goes out whole with the next write that works.
+        // The last box says where the record went.
+        QCOMPARE(rig.dataFiles().size(), 1);
+        const QString kept = rig.dataDir.filePath(rig.dataFiles().constFirst());
+        QVERIFY(messages.last().contains(kept));
+        const QByteArray record = readBytes(kept);
+        QCOMPARE(projectsInLog(record), QStringList{u"Alpha"_qs});
+        QVERIFY(record.startsWith("<!--  BEGIN SESSION //-->\r\n6/3/2008 9:00:05 AM [Started] "
+                                  "Alpha\r\n"));
+
+        // Started again while the folder is still read-only: the lines stay where they are
+        // kept, and wait in front of anything new.
+        rig.dialogs.messages.clear();
+        rig.load();
+        QCOMPARE(rig.dialogs.messages.size(), 1);
+        QVERIFY(rig.dialogs.messages[0].text.contains(kept));
+        QCOMPARE(readBytes(kept), record);
+
         readOnly.release();
         start(rig, QStringLiteral("Beta"));
+        QVERIFY(rig.log().startsWith(record));
         QCOMPARE(projectsInLog(rig.log()), QStringList{u"Alpha"_qs});
-        QVERIFY(rig.log().startsWith("<!--  BEGIN SESSION //-->\r\n6/3/2008 9:00:05 AM [Started] "
-                                     "Alpha\r\n"));
         QVERIFY(rig.log().endsWith("[Starting Comments] Comment on Beta\r\n"));
+        QVERIFY(rig.dataFiles().isEmpty());
+    }
+
+    // The disk fills while a session runs, and the program is then ended from outside, with
+    // no one to answer a box: the record is completed in the user's data folder, the message
+    // goes to the error output, and the next start puts the lines back into the log.
+    void fullDiskWhenEndedFromOutsideKeepsTheLinesForTheNextStart() {
+        AppRig rig;
+        Form1& form = rig.load();
+        faultfs::SmallDisk disk(rig.dir.path(), 64 * 1024);
+        start(rig, QStringLiteral("Alpha"));
+        const QByteArray started = rig.log();
+        rig.runSeconds(3);
+        disk.fill();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^The settings")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("saved to \"") +
+                                                QRegularExpression::escape(rig.dataDir.path())));
+        form.requestShutdown();
+        QVERIFY(rig.dialogs.messages.isEmpty());
+        QCOMPARE(rig.log(), started);
+        QCOMPARE(rig.dataFiles().size(), 1);
+        const QByteArray stopLines = "6/3/2008 9:00:08 AM [Stopped] Alpha\r\n"
+                                     "[Total Time] 0d 0h 0m 3s\r\n"
+                                     "<!--  END SESSION  -->\r\n\r\n\r\n";
+        QCOMPARE(readBytes(rig.dataDir.filePath(rig.dataFiles().constFirst())), stopLines);
+
+        disk.freeSpace();
+        rig.load();
+        QCOMPARE(rig.log(), started + stopLines);
+        QVERIFY(rig.dataFiles().isEmpty());
+        QCOMPARE(rig.dialogs.messages.size(), 1);
+        QVERIFY(rig.dialogs.messages[0].text.contains(rig.path(QStringLiteral("Tasks.txt"))));
+        QCOMPARE(projectsInLog(rig.log()), QStringList{u"Alpha"_qs});
+    }
+
+    // With nowhere to keep them, the lines are shown, so that they can be copied by hand.
+    void linesThatCannotBeKeptAnywhereAreShown() {
+        AppRig rig;
+        Form1& form = rig.load();
+        faultfs::ReadOnlyFolder readOnly(rig.dir.path());
+        faultfs::ReadOnlyFolder dataReadOnly(rig.dataDir.path());
+        for (const QString& reason :
+             {readOnly.unavailableReason(), dataReadOnly.unavailableReason()}) {
+            if (!reason.isEmpty())
+                QSKIP(qPrintable(reason));
+        }
+        start(rig, QStringLiteral("Alpha"), true);
+        rig.dialogs.messages.clear();
+        form.close();
+        // The settings, then the lines.
+        QCOMPARE(rig.dialogs.messages.size(), 2);
+        const QString shown = rig.dialogs.messages[1].text;
+        QVERIFY(shown.contains(rig.path(QStringLiteral("Tasks.txt"))));
+        QVERIFY(shown.contains(u"[Starting Comments] Comment on Alpha"_qs));
+        QVERIFY(shown.contains(u"[Stopped] Alpha\r\n[Total Time] N/A"_qs));
+        QVERIFY(rig.dataFiles().isEmpty());
     }
 
     // Each data file replaced by a folder of that name.
@@ -88,13 +162,14 @@ private slots:
 
         start(rig, QStringLiteral("Alpha"), true);
         stop(rig);
-        form.Form_Unload();
+        QCOMPARE(form.CboProject->count(), 1);
+        form.close();
         const QStringList messages = rig.dialogs.messageTexts();
         QCOMPARE(messages.filter(QStringLiteral("folder")).size(), messages.size());
-        QCOMPARE(messages.size(), 4);
-        QCOMPARE(form.CboProject->count(), 1);
+        QCOMPARE(messages.size(), 5);
 
         QVERIFY(QDir(rig.dir.path()).rmdir(QStringLiteral("Tasks.txt")));
+        rig.load();
         start(rig, QStringLiteral("Beta"), true);
         stop(rig);
         QCOMPARE(projectsInLog(rig.log()), QStringList({u"Alpha"_qs, u"Beta"_qs}));
@@ -116,8 +191,11 @@ private slots:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         driver.setProcessEnvironment(env);
         driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        driver.start(QStringLiteral(TALLYHAWK_SESSION_DRIVER), projects);
-        QVERIFY2(driver.waitForReadyRead(60000), "the driver did not start its session");
+        // Built beside this test, and copied with it for the run as an ordinary user.
+        const QDir testFolder(QCoreApplication::applicationDirPath());
+        driver.start(testFolder.filePath(QStringLiteral(TALLYHAWK_SESSION_DRIVER)), projects);
+        QVERIFY2(driver.waitForReadyRead(60000),
+                 qPrintable(u"the driver did not start its session: "_qs + driver.errorString()));
         const QString folder = QString::fromLocal8Bit(driver.readLine()).trimmed();
         driver.kill();
         QVERIFY(driver.waitForFinished(60000));
