@@ -1,5 +1,6 @@
 // Text decoding of every data file: any bytes decode and encode back to themselves, any text
-// encodes to one byte per character, and line splitting loses nothing but the line ends.
+// encodes to one byte per character, line splitting loses nothing but the line ends, and text
+// saved in a Unicode encoding with its byte-order mark reads back as itself in that encoding.
 #include "fuzzcheck.h"
 
 #include "storage/ansitext.h"
@@ -47,12 +48,22 @@ void checkSplitLines(const QString& text) {
     FUZZ_CHECK(joined == normalised);
 }
 
+void checkUnicodeFiles(const QString& text) {
+    for (const ansi::Encoding encoding :
+         {ansi::Encoding::Utf8, ansi::Encoding::Utf16LE, ansi::Encoding::Utf16BE}) {
+        const ansi::DecodedFile decoded = ansi::decodeFile(ansi::encodeFile(text, encoding));
+        FUZZ_CHECK(decoded.encoding == encoding);
+        FUZZ_CHECK(decoded.text == text);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView bytes(data, qsizetype(size));
     checkBytesRoundTrip(bytes);
     checkSplitLines(ansi::decode(bytes));
+    checkUnicodeFiles(ansi::decode(bytes));
 
     // The same bytes read as UTF-16, for text that did not come from a file: surrogates,
     // unpaired ones included, and characters far outside the code page.

@@ -1,6 +1,8 @@
 // The settings file reader and writer on arbitrary file content and names: reading never
-// fails on content, a value written reads back as written, and the write changes only the
-// line of its key (or adds the key, or the section and the key) and leaves every other line.
+// fails on content, a value written reads back as written, the write changes only the line of
+// its key (or adds the key, or the section and the key) and leaves every other line, the file
+// keeps its encoding, and a second write of the same value changes nothing. The same content
+// saved as UTF-16 reads and is written alike.
 #include "fuzzcheck.h"
 #include "scratchfolder.h"
 
@@ -37,8 +39,8 @@ bool isPlainName(QStringView name) {
 // Lines of the old and the new file differ in one stretch: at most one old line (the key's)
 // gave way to at most two new ones (the key's, or a new heading and its key).
 void checkOnlyOneStretchChanged(const QByteArray& before, const QByteArray& after) {
-    const QStringList oldLines = ansi::splitLines(ansi::decode(before));
-    const QStringList newLines = ansi::splitLines(ansi::decode(after));
+    const QStringList oldLines = ansi::splitLines(ansi::decodeFile(before).text);
+    const QStringList newLines = ansi::splitLines(ansi::decodeFile(after).text);
     qsizetype prefix = 0;
     while (prefix < oldLines.size() && prefix < newLines.size() &&
            oldLines[prefix] == newLines[prefix])
@@ -80,9 +82,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(document.value(section, key) == value);
     FUZZ_CHECK(ReadINI(section, key, path) == value.left(IniReadLimit));
     checkOnlyOneStretchChanged(before, after);
+    FUZZ_CHECK(ansi::detectEncoding(after) == ansi::detectEncoding(before));
 
     // Writing the same value again changes nothing.
     FUZZ_CHECK(WriteINI(section, key, value, path).ok());
     FUZZ_CHECK(scratch::readFile(path) == after);
+
+    // The same text saved as UTF-16 reads the same and is written the same, in UTF-16.
+    if (ansi::detectEncoding(before) == ansi::Encoding::Windows1252) {
+        const auto unicode = [](const QByteArray& ansiBytes) {
+            return ansi::encodeFile(ansi::decode(ansiBytes), ansi::Encoding::Utf16LE);
+        };
+        scratch::writeFile(path, unicode(before));
+        FUZZ_CHECK(WriteINI(section, key, value, path).ok());
+        FUZZ_CHECK(scratch::readFile(path) == unicode(after));
+        FUZZ_CHECK(ReadINI(section, key, path) == value.left(IniReadLimit));
+    }
     return 0;
 }

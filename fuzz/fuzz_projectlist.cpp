@@ -1,5 +1,6 @@
 // The project list loader on arbitrary file content: loading never fails on content, saving
-// the names and loading again gives the same names, and a name appended comes back last.
+// the names and loading again gives the same names, a name appended comes back last, and the
+// file keeps the encoding its byte-order mark announces.
 #include "fuzzcheck.h"
 #include "scratchfolder.h"
 
@@ -10,6 +11,20 @@
 
 #include <cstddef>
 #include <cstdint>
+
+namespace {
+
+// A Unicode file stays in its encoding; a Windows-1252 one too, unless its text would then
+// start with the bytes of a byte-order mark, when it goes in UTF-8 with its mark.
+bool keepsEncoding(ansi::Encoding before, const QByteArray& file) {
+    const ansi::Encoding now = ansi::detectEncoding(file);
+    if (now == before)
+        return true;
+    return before == ansi::Encoding::Windows1252 && now == ansi::Encoding::Utf8 &&
+           ansi::encodingForNewFile(ansi::decodeFile(file).text) == ansi::Encoding::Utf8;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
@@ -24,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ProjectListLoad loaded = loadProjectList(path);
     FUZZ_CHECK(loaded.result.ok());
-    FUZZ_CHECK(loaded.entries == ansi::splitLines(ansi::decode(content)));
+    FUZZ_CHECK(loaded.entries == ansi::splitLines(ansi::decodeFile(content).text));
+    const ansi::Encoding encoding = ansi::detectEncoding(content);
 
     // The box's order is a sorted permutation of the file's lines.
     const ProjectList list(loaded.entries);
@@ -37,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProjectListLoad reloaded = loadProjectList(path);
     FUZZ_CHECK(reloaded.result.ok());
     FUZZ_CHECK(reloaded.entries == list.entries());
+    FUZZ_CHECK(keepsEncoding(encoding, scratch::readFile(path)));
 
     // Appending to the file as the program wrote it, which ends with a line end.
     const bool hasLineBreak = name.contains(u'\r') || name.contains(u'\n');
@@ -46,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(afterAppend.result.ok());
     FUZZ_CHECK(afterAppend.entries ==
                (hasLineBreak ? list.entries() : list.entries() + QStringList{name}));
+    FUZZ_CHECK(keepsEncoding(encoding, scratch::readFile(path)));
 
     return 0;
 }

@@ -1,5 +1,9 @@
 #include "storage/ansitext.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
 #include <array>
 
 namespace ansi {
@@ -25,7 +29,74 @@ char encodeChar(char32_t c) {
     return '?';
 }
 
+QStringConverter::Encoding unicodeEncoding(Encoding encoding) {
+    switch (encoding) {
+    case Encoding::Utf16LE:
+        return QStringConverter::Utf16LE;
+    case Encoding::Utf16BE:
+        return QStringConverter::Utf16BE;
+    case Encoding::Utf8:
+    case Encoding::Windows1252:
+        break;
+    }
+    return QStringConverter::Utf8;
+}
+
 } // namespace
+
+Encoding detectEncoding(QByteArrayView bytes) {
+    for (const Encoding encoding : {Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE}) {
+        if (bytes.startsWith(byteOrderMark(encoding)))
+            return encoding;
+    }
+    return Encoding::Windows1252;
+}
+
+QByteArrayView byteOrderMark(Encoding encoding) {
+    switch (encoding) {
+    case Encoding::Utf8:
+        return "\xEF\xBB\xBF";
+    case Encoding::Utf16LE:
+        return "\xFF\xFE";
+    case Encoding::Utf16BE:
+        return "\xFE\xFF";
+    case Encoding::Windows1252:
+        break;
+    }
+    return {};
+}
+
+DecodedFile decodeFile(QByteArrayView bytes) {
+    const Encoding encoding = detectEncoding(bytes);
+    if (encoding == Encoding::Windows1252)
+        return {decode(bytes), encoding};
+    // The mark is taken off here; a second one right after it is a character of the text.
+    QStringDecoder decoder(unicodeEncoding(encoding), QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder(bytes.sliced(byteOrderMark(encoding).size()));
+    return {std::move(text), encoding};
+}
+
+QByteArray encodeAs(QStringView text, Encoding encoding) {
+    if (encoding == Encoding::Windows1252)
+        return encode(text);
+    QStringEncoder encoder(unicodeEncoding(encoding));
+    return encoder(text);
+}
+
+QByteArray encodeFile(QStringView text, Encoding encoding) {
+    return byteOrderMark(encoding).toByteArray() + encodeAs(text, encoding);
+}
+
+Encoding encodingForNewFile(QStringView text) {
+    const bool looksMarked =
+        detectEncoding(encode(text.first(std::min<qsizetype>(text.size(), 3)))) !=
+        Encoding::Windows1252;
+    return looksMarked ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+int unitSize(Encoding encoding) {
+    return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE ? 2 : 1;
+}
 
 QByteArray encode(QStringView text) {
     QByteArray out;

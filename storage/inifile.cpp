@@ -111,6 +111,8 @@ IniDocument::IniDocument(QString path)
 }
 
 void IniDocument::clear() {
+    m_encoding = ansi::Encoding::Windows1252;
+    m_modified = false;
     m_sections = {Section{}};
     m_firstSection.clear();
 }
@@ -129,7 +131,9 @@ FileResult IniDocument::load() {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return FileResult::failure(m_path, file.errorString());
-    parse(ansi::decode(bytes));
+    const ansi::DecodedFile decoded = ansi::decodeFile(bytes);
+    m_encoding = decoded.encoding;
+    parse(decoded.text);
     return FileResult::success();
 }
 
@@ -186,6 +190,7 @@ FileResult IniDocument::setValue(QStringView section, QStringView key, QStringVi
     const auto found = m_firstSection.constFind(foldedName(section));
     if (found == m_firstSection.cend()) {
         appendSection(section, key.toString() + u'=' + stored);
+        m_modified = true;
         return FileResult::success();
     }
 
@@ -196,8 +201,14 @@ FileResult IniDocument::setValue(QStringView section, QStringView key, QStringVi
         if (!keyLine)
             continue;
         if (sameName(keyLine->key, key)) {
+            // Rewriting a line that already reads as the value could still change its bytes
+            // ("k = " becomes "k ="), and a file that cannot be written would report a failure
+            // although it holds what was asked for.
+            if (unquote(keyLine->value) == value)
+                return FileResult::success();
             QString replaced = lines[i].text.left(keyLine->valueStart) + stored;
             lines[i].text = std::move(replaced);
+            m_modified = true;
             return FileResult::success();
         }
         insertAt = i + 1;
@@ -205,6 +216,7 @@ FileResult IniDocument::setValue(QStringView section, QStringView key, QStringVi
     if (lines[insertAt - 1].end == LineEnd::None)
         lines[insertAt - 1].end = LineEnd::CrLf;
     lines.insert(insertAt, Line{key.toString() + u'=' + stored, LineEnd::CrLf});
+    m_modified = true;
     return FileResult::success();
 }
 
@@ -252,7 +264,7 @@ FileResult IniDocument::save() const {
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(m_path, file.errorString());
-    file.write(ansi::encode(toText()));
+    file.write(ansi::encodeFile(toText(), m_encoding));
     return commitWhole(file, m_path);
 }
 
@@ -265,10 +277,18 @@ QString ReadINI(QStringView section, QStringView key, const QString& fileName) {
 
 FileResult WriteINI(QStringView section, QStringView key, QStringView value,
                     const QString& fileName) {
+    return WriteINI(section, {IniValue{key.toString(), value.toString()}}, fileName);
+}
+
+FileResult WriteINI(QStringView section, const QList<IniValue>& values, const QString& fileName) {
     IniDocument document(fileName);
     if (FileResult loaded = document.load(); !loaded)
         return loaded;
-    if (FileResult set = document.setValue(section, key, value); !set)
-        return set;
+    for (const IniValue& entry : values) {
+        if (FileResult set = document.setValue(section, entry.key, entry.value); !set)
+            return set;
+    }
+    if (!document.isModified())
+        return FileResult::success();
     return document.save();
 }

@@ -15,9 +15,27 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// Reads the given number of bytes at the offset; fewer when the file is shorter.
+QByteArray bytesAt(QFile& file, qint64 offset, qint64 count) {
+    return file.seek(offset) ? file.read(count) : QByteArray();
+}
+
+// Whether the file's content ends with a line end, or holds nothing but a byte-order mark,
+// so that what is appended starts a line of its own.
+bool endsALine(QFile& file, qint64 size, ansi::Encoding encoding) {
+    const qint64 mark = ansi::byteOrderMark(encoding).size();
+    const int unit = ansi::unitSize(encoding);
+    if (size <= mark || size - mark < unit)
+        return true;
+    const QString last = ansi::decodeFile(ansi::byteOrderMark(encoding).toByteArray() +
+                                          bytesAt(file, size - unit, unit))
+                             .text;
+    return last == u"\n" || last == u"\r";
+}
+
 } // namespace
 
-FileResult appendText(const QString& path, QStringView text) {
+FileResult appendText(const QString& path, QStringView text, AppendEncoding appendEncoding) {
     if (QFileInfo(path).isDir())
         return FileResult::failure(path, QStringLiteral("it is a folder, not a file"));
 
@@ -28,12 +46,17 @@ FileResult appendText(const QString& path, QStringView text) {
         return FileResult::failure(path, file.errorString());
 
     const qint64 oldSize = file.size();
-    QByteArray bytes = ansi::encode(text);
+    ansi::Encoding encoding = ansi::Encoding::Windows1252;
+    QByteArray bytes;
+    if (appendEncoding == AppendEncoding::AsTheFileIs && oldSize == 0) {
+        encoding = ansi::encodingForNewFile(text);
+        bytes = ansi::byteOrderMark(encoding).toByteArray();
+    } else if (appendEncoding == AppendEncoding::AsTheFileIs) {
+        encoding = ansi::detectEncoding(bytesAt(file, 0, 3));
+    }
     // A file last saved by hand may lack its final line end; what we add starts a line.
-    char last = '\n';
-    if (oldSize > 0 && file.seek(oldSize - 1) && file.getChar(&last) && last != '\n' &&
-        last != '\r')
-        bytes.prepend("\r\n");
+    const bool newLine = oldSize > 0 && !endsALine(file, oldSize, encoding);
+    bytes += ansi::encodeAs(newLine ? ansi::LineEnd + text.toString() : text.toString(), encoding);
     const qint64 written = file.write(bytes);
     if (written != bytes.size() || ::fsync(file.handle()) != 0) {
         const QString reason = written != bytes.size() ? file.errorString() : systemReason(errno);

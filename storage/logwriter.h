@@ -24,10 +24,13 @@ private:
     QString m_unwritten;
 };
 
-// Appends the text as Windows-1252 to the file (created when missing), flushes it and syncs it
-// to disk before returning. A failed write leaves the file at its old length, so a line is
-// either there whole or not at all.
-FileResult appendText(const QString& path, QStringView text);
+// Appends the text to the file (created when missing), flushes it and syncs it to disk before
+// returning. A failed write leaves the file at its old length, so a line is either there whole
+// or not at all. The session log is always written as Windows-1252, which is how the Reports
+// window reads it; other files keep the encoding their byte-order mark announces.
+enum class AppendEncoding : quint8 { Windows1252, AsTheFileIs };
+FileResult appendText(const QString& path, QStringView text,
+                      AppendEncoding encoding = AppendEncoding::Windows1252);
 
 // Appends the pending text and a line end to the log and empties the pending text. Lines that
 // could not be written are kept and go out in front of the next flush, so no line is lost

@@ -20,6 +20,15 @@ bool hasLineBreak(const QString& name) {
     return name.contains(u'\r') || name.contains(u'\n');
 }
 
+// The encoding of the file as it is now. A file that is missing, or that cannot be read and is
+// about to be replaced anyway, is written as the program writes new files.
+ansi::Encoding existingEncoding(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ansi::Encoding::Windows1252;
+    return ansi::detectEncoding(file.read(3));
+}
+
 } // namespace
 
 ProjectListLoad loadProjectList(const QString& path) {
@@ -35,13 +44,13 @@ ProjectListLoad loadProjectList(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {FileResult::failure(path, file.errorString()), {}};
-    return {FileResult::success(), ansi::splitLines(ansi::decode(bytes))};
+    return {FileResult::success(), ansi::splitLines(ansi::decodeFile(bytes).text)};
 }
 
 FileResult AppendProject(const QString& path, const QString& name) {
     if (hasLineBreak(name))
         return FileResult::failure(path, LineBreakReason);
-    return appendText(path, name + ansi::LineEnd);
+    return appendText(path, name + ansi::LineEnd, AppendEncoding::AsTheFileIs);
 }
 
 FileResult SaveProjectList(const QString& path, const QStringList& entries) {
@@ -53,10 +62,13 @@ FileResult SaveProjectList(const QString& path, const QStringList& entries) {
     QString text;
     for (const QString& entry : entries)
         text += entry + ansi::LineEnd;
+    ansi::Encoding encoding = existingEncoding(path);
+    if (encoding == ansi::Encoding::Windows1252)
+        encoding = ansi::encodingForNewFile(text);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(path, file.errorString());
-    file.write(ansi::encode(text));
+    file.write(ansi::encodeFile(text, encoding));
     return commitWhole(file, path);
 }
 

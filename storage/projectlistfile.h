@@ -7,8 +7,9 @@
 
 // Projects.txt: one project name per line, Windows-1252, CR LF. Every line is a name exactly
 // as typed: not trimmed, case kept, blank lines and repeated names kept. A name is appended
-// when it is added; the whole file is rewritten in list order after a removal. Whether the
-// file exists is datafiles::FileExists.
+// when it is added; the whole file is rewritten in list order after a removal. A file saved as
+// Unicode by another program (with a byte-order mark) is read as such, and appends and
+// rewrites keep its encoding. Whether the file exists is datafiles::FileExists.
 
 struct ProjectListLoad {
     FileResult result;

@@ -62,6 +62,25 @@ FrmSettings::FrmSettings(QString settingsFile, Dialogs& dialogs, QWidget* parent
     paintWhite(ChkMin);
     place(ChkMin, L::ChkMin);
 
+    const std::pair<QWidget*, const char*> designNames[] = {
+        {ImgBottomOrange, "ImgBottomOrange"},
+        {ImgBottomDefault, "ImgBottomDefault"},
+        {ImgBottomBlack, "ImgBottomBlack"},
+        {ImgBottomRed, "ImgBottomRed"},
+        {ImgTopDefault, "ImgTopDefault"},
+        {ImgTopRed, "ImgTopRed"},
+        {ImgTopBlack, "ImgTopBlack"},
+        {ImgTopOrange, "ImgTopOrange"},
+        {ImgExit, "ImgExit"},
+        {OptDefault, "OptDefault"},
+        {OptRed, "OptRed"},
+        {OptBlack, "OptBlack"},
+        {OptOrangeCream, "OptOrangeCream"},
+        {ChkMin, "ChkMin"},
+    };
+    for (const auto& [widget, name] : designNames)
+        widget->setObjectName(QLatin1StringView(name));
+
     connect(OptDefault, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             OptDefault_Click();
@@ -138,32 +157,32 @@ void FrmSettings::applyScheme(const QLabel* top, const QLabel* bottom) {
 }
 
 void FrmSettings::SaveColorScheme() {
-    for (const Scheme scheme : schemes::SaveOrder) {
-        const QString flag = schemes::flagText(option(scheme)->isChecked());
-        if (!writeSetting(schemes::Section, schemes::info(scheme).key, flag,
-                          QStringLiteral("The colour scheme could not be saved; it applies "
-                                         "until Tallyhawk closes.")))
-            return;
-    }
+    // The four flags go in one rewrite: flag by flag, a failure part-way could leave the file
+    // with no flag "True", or with two.
+    QList<IniValue> flags;
+    for (const Scheme scheme : schemes::SaveOrder)
+        flags.append(
+            {schemes::info(scheme).key.toString(), schemes::flagText(option(scheme)->isChecked())});
+    report(WriteINI(schemes::Section, flags, m_settingsFile),
+           QStringLiteral("The colour scheme could not be saved; it applies until Tallyhawk "
+                          "closes."));
 }
 
 void FrmSettings::ChkMin_Click() {
     const QString value = ChkMin->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    writeSetting(u"Checkboxes", u"ChkMin", value,
-                 QStringLiteral("The option to minimize when a project starts could not be "
-                                "saved, so it does not take effect."));
+    report(WriteINI(u"Checkboxes", u"ChkMin", value, m_settingsFile),
+           QStringLiteral("The option to minimize when a project starts could not be saved, so "
+                          "it does not take effect."));
 }
 
 void FrmSettings::ImgExit_Click() {
     close();
 }
 
-bool FrmSettings::writeSetting(QStringView section, QStringView key, const QString& value,
-                               const QString& what) {
-    const FileResult result = WriteINI(section, key, value, m_settingsFile);
+void FrmSettings::report(const FileResult& result, const QString& what) {
     if (result.ok()) {
         m_writeFailing = false;
-        return true;
+        return;
     }
     if (!m_writeFailing) {
         m_writeFailing = true;
@@ -172,7 +191,6 @@ bool FrmSettings::writeSetting(QStringView section, QStringView key, const QStri
         m_dialogs.messageBox(
             over, Dialogs::Message::warning(what + QStringLiteral("\n\n") + result.message()));
     }
-    return false;
 }
 
 bool FrmSettings::eventFilter(QObject* watched, QEvent* event) {

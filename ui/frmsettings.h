@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class Dialogs;
+class FileResult;
 class LinkLabel;
 class QCheckBox;
 class QLabel;
@@ -64,8 +65,8 @@ private:
     QRadioButton* optionButton(schemes::Scheme scheme, const TwipsRect& rect);
     void applyScheme(const QLabel* top, const QLabel* bottom);
     bool selectNeighbour(QObject* from, int step);
-    bool writeSetting(QStringView section, QStringView key, const QString& value,
-                      const QString& what);
+    // Warns about a failed write of the settings file, saying what the failure means.
+    void report(const FileResult& result, const QString& what);
 
     QString m_settingsFile;
     Dialogs& m_dialogs;

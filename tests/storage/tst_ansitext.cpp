@@ -31,6 +31,32 @@ private slots:
         QCOMPARE(ansi::encode(text), bytes);
     }
 
+    void recognisesTheByteOrderMark_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no mark") << QByteArray("\xef\xbb[A]") << int(ansi::Encoding::Windows1252)
+                                 << QStringLiteral("\u00ef\u00bb[A]");
+        QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbf[A]\xc3\xa9") << int(ansi::Encoding::Utf8)
+                               << QStringLiteral("[A]\u00e9");
+        QTest::newRow("UTF-16LE") << QByteArray("\xff\xfe[\0\xac\x20", 6)
+                                  << int(ansi::Encoding::Utf16LE) << QStringLiteral("[\u20ac");
+        QTest::newRow("UTF-16BE") << QByteArray("\xfe\xff\0[\x20\xac", 6)
+                                  << int(ansi::Encoding::Utf16BE) << QStringLiteral("[\u20ac");
+        QTest::newRow("a second mark is text")
+            << QByteArray("\xef\xbb\xbf\xef\xbb\xbfx") << int(ansi::Encoding::Utf8)
+            << QStringLiteral("\ufeffx");
+    }
+    void recognisesTheByteOrderMark() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, encoding);
+        QFETCH(QString, text);
+        const ansi::DecodedFile decoded = ansi::decodeFile(bytes);
+        QCOMPARE(int(decoded.encoding), encoding);
+        QCOMPARE(decoded.text, text);
+        QCOMPARE(ansi::encodeFile(decoded.text, decoded.encoding), bytes);
+    }
+
     void splitsAtEveryKindOfLineEnd_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");

@@ -1,4 +1,5 @@
 #include "storage/inifile.h"
+#include "tests/fault/faultfs.h"
 #include "tests/support/files.h"
 
 #include <QElapsedTimer>
@@ -7,7 +8,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
+
+// Identifies the file on disk: a rewrite puts a new file in place of the old one.
+ino_t fileId(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
 
 // True when the file can still be opened after its permissions were taken away, as for root.
 bool permissionsAreIgnored(const QString& path) {
@@ -30,6 +39,11 @@ private slots:
     void writeChangesOnlyItsLineInHandEditedFile();
     void writePlacesNewKeysAndSections_data();
     void writePlacesNewKeysAndSections();
+    void writingWhatTheFileHoldsLeavesItAlone_data();
+    void writingWhatTheFileHoldsLeavesItAlone();
+    void severalValuesGoInOneRewrite();
+    void unicodeFilesAreReadAndWrittenInTheirEncoding_data();
+    void unicodeFilesAreReadAndWrittenInTheirEncoding();
     void refusesWhatCannotBeReadBack_data();
     void refusesWhatCannotBeReadBack();
     void folderInPlaceOfFileFailsNamingIt();
@@ -224,6 +238,94 @@ void TestIniFile::writePlacesNewKeysAndSections() {
     QCOMPARE(readBytes(path), expected);
 }
 
+void TestIniFile::writingWhatTheFileHoldsLeavesItAlone_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("same value") << QByteArray("[A]\r\nk = True\r\n") << QStringLiteral("True");
+    QTest::newRow("quoted in the file") << QByteArray("[a]\nK=\"True\"") << QStringLiteral("True");
+    QTest::newRow("blanks kept by quotes")
+        << QByteArray("[A]\r\nk=\" x \"\r\n") << QStringLiteral(" x ");
+    QTest::newRow("empty value after blanks") << QByteArray("[A]\r\nk = \r\n") << QString();
+    // Found by fuzzing: an empty value written to "k = a" leaves "k = ", and writing it once
+    // more used to give "k =".
+    QTest::newRow("empty value written twice")
+        << QByteArray("Extra\\|Key\r\n[A]\nk = a\nNoEquaLine\n") << QString();
+}
+
+void TestIniFile::writingWhatTheFileHoldsLeavesItAlone() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, value);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Settings.ini"));
+    writeBytes(path, content);
+    QVERIFY(WriteINI(u"A", u"k", value, path).ok());
+    const QByteArray held = readBytes(path);
+    QCOMPARE(ReadINI(u"A", u"k", path), value);
+    const ino_t id = fileId(path);
+
+    QVERIFY(WriteINI(u"A", u"k", value, path).ok());
+    QCOMPARE(readBytes(path), held);
+    QCOMPARE(fileId(path), id);
+    // A read-only file that holds the value is no failure.
+    {
+        faultfs::ReadOnlyFolder readOnly(dir.path());
+        QVERIFY2(readOnly.unavailableReason().isEmpty(), qPrintable(readOnly.unavailableReason()));
+        QVERIFY(WriteINI(u"A", u"k", value, path).ok());
+        QVERIFY(!WriteINI(u"A", u"k", u"other", path).ok());
+    }
+    QCOMPARE(readBytes(path), held);
+}
+
+void TestIniFile::severalValuesGoInOneRewrite() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Settings.ini"));
+    writeBytes(path, "[ColorScheme]\r\nRed=True\r\n");
+    const QList<IniValue> flags{{u"Black"_qs, u"True"_qs}, {u"Red"_qs, u"False"_qs}};
+    QVERIFY(WriteINI(u"ColorScheme", flags, path).ok());
+    QCOMPARE(readBytes(path), "[ColorScheme]\r\nRed=False\r\nBlack=True\r\n");
+
+    // One value that cannot be stored and none is written.
+    const QList<IniValue> broken{{u"Black"_qs, u"False"_qs}, {u"Red"_qs, u"a\nb"_qs}};
+    QVERIFY(!WriteINI(u"ColorScheme", broken, path).ok());
+    QCOMPARE(readBytes(path), "[ColorScheme]\r\nRed=False\r\nBlack=True\r\n");
+}
+
+void TestIniFile::unicodeFilesAreReadAndWrittenInTheirEncoding_data() {
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("UTF-16LE") << int(ansi::Encoding::Utf16LE);
+    QTest::newRow("UTF-16BE") << int(ansi::Encoding::Utf16BE);
+    QTest::newRow("UTF-8") << int(ansi::Encoding::Utf8);
+}
+
+void TestIniFile::unicodeFilesAreReadAndWrittenInTheirEncoding() {
+    QFETCH(int, encoding);
+    const auto inFile = [encoding](const QString& text) {
+        return ansi::encodeFile(text, ansi::Encoding(encoding));
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Settings.ini"));
+    const QString name = QStringLiteral("Caf\u00e9 \u65e5\u672c");
+    writeBytes(path, inFile(u"[Textboxes]\r\nTxtAsk=30\r\n[ComboBox]\r\nCboProject="_qs + name +
+                            u"\r\n"_qs));
+
+    QCOMPARE(ReadINI(u"Textboxes", u"TxtAsk", path), QStringLiteral("30"));
+    QCOMPARE(ReadINI(u"ComboBox", u"CboProject", path), name);
+
+    QVERIFY(WriteINI(u"Textboxes", u"TxtAsk", u"45", path).ok());
+    QVERIFY(WriteINI(u"ComboBox", u"CboProject", u"\u0391lpha", path).ok());
+    QVERIFY(WriteINI(u"Checkboxes", u"ChkMin", u"1", path).ok());
+    QCOMPARE(readBytes(path), inFile(u"[Textboxes]\r\nTxtAsk=45\r\n[ComboBox]\r\n"
+                                     u"CboProject=\u0391lpha\r\n[Checkboxes]\r\nChkMin=1\r\n"_qs));
+    QCOMPARE(ReadINI(u"ComboBox", u"CboProject", path), QStringLiteral("\u0391lpha"));
+
+    // A file that holds nothing but the byte-order mark.
+    writeBytes(path, inFile(QString()));
+    QVERIFY(WriteINI(u"A", u"k", u"v", path).ok());
+    QCOMPARE(readBytes(path), inFile(u"[A]\r\nk=v\r\n"_qs));
+}
+
 void TestIniFile::refusesWhatCannotBeReadBack_data() {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -284,9 +386,10 @@ void TestIniFile::unreadableFileReadsEmptyAndIsNotOverwritten() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
     writeBytes(path, "[A]\r\nk=secret\r\nother=1\r\n");
+    faultfs::ObeyPermissions obey;
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     if (permissionsAreIgnored(path))
-        QSKIP("File permissions do not apply to this user (root).");
+        QSKIP("File permissions do not apply to this user.");
 
     QCOMPARE(ReadINI(u"A", u"k", path), QString());
     const FileResult result = WriteINI(u"A", u"k", u"v", path);
@@ -302,10 +405,11 @@ void TestIniFile::readOnlyFolderFailsNamingFile() {
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
     const QString path = folder + QStringLiteral("/Settings.ini");
     writeBytes(path, "[A]\r\nk=old\r\n");
+    faultfs::ObeyPermissions obey;
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const bool ignored = QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
     if (ignored)
-        QSKIP("Folder permissions do not apply to this user (root).");
+        QSKIP("Folder permissions do not apply to this user.");
 
     const FileResult result = WriteINI(u"A", u"k", u"new", path);
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |

@@ -1,11 +1,11 @@
+#include "storage/ansitext.h"
 #include "storage/projectlistfile.h"
+#include "tests/fault/faultfs.h"
 #include "tests/support/files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {} // namespace
 
 class TestProjectListFile : public QObject {
     Q_OBJECT
@@ -23,6 +23,9 @@ private slots:
     void removingTheLastEntryLeavesAnEmptyFile();
     void keepsLongNamesWhole();
     void refusesNamesWithLineBreaks();
+    void unicodeFilesKeepTheirEncoding_data();
+    void unicodeFilesKeepTheirEncoding();
+    void namesThatLookLikeAMarkReadBackAsWritten();
     void folderInPlaceOfFileFailsNamingIt();
     void unreadableFileFailsNamingIt();
 };
@@ -199,6 +202,59 @@ void TestProjectListFile::refusesNamesWithLineBreaks() {
     QCOMPARE(readBytes(path), QByteArray("Alpha\r\n"));
 }
 
+void TestProjectListFile::unicodeFilesKeepTheirEncoding_data() {
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QStringList>("entries");
+    const QString omega = QStringLiteral("\u03a9mega");
+    for (const auto& [name, encoding] : {std::pair{"UTF-16LE", ansi::Encoding::Utf16LE},
+                                         {"UTF-16BE", ansi::Encoding::Utf16BE},
+                                         {"UTF-8", ansi::Encoding::Utf8}}) {
+        QTest::addRow("%s", name) << int(encoding) << u"Beta\r\n"_qs + omega + u"\r\n"_qs
+                                  << QStringList{u"Beta"_qs, omega};
+        QTest::addRow("%s, no final line end", name)
+            << int(encoding) << u"Beta\r\n"_qs + omega << QStringList{u"Beta"_qs, omega};
+        QTest::addRow("%s, only the mark", name) << int(encoding) << QString() << QStringList();
+    }
+}
+
+void TestProjectListFile::unicodeFilesKeepTheirEncoding() {
+    QFETCH(int, encoding);
+    QFETCH(QString, before);
+    QFETCH(QStringList, entries);
+    const auto inFile = [encoding](const QString& text) {
+        return ansi::encodeFile(text, ansi::Encoding(encoding));
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Projects.txt"));
+    writeBytes(path, inFile(before));
+    QCOMPARE(loadProjectList(path).entries, entries);
+
+    const QString added = QStringLiteral("\u65e5\u672c");
+    QVERIFY(AppendProject(path, added).ok());
+    const QString lineEnd = before.isEmpty() || before.endsWith(u'\n') ? QString() : u"\r\n"_qs;
+    QCOMPARE(readBytes(path), inFile(before + lineEnd + added + u"\r\n"_qs));
+    QCOMPARE(loadProjectList(path).entries, entries + QStringList{added});
+
+    QVERIFY(SaveProjectList(path, {added, u"Beta"_qs}).ok());
+    QCOMPARE(readBytes(path), inFile(added + u"\r\nBeta\r\n"_qs));
+}
+
+// In Windows-1252 these names would begin the file with the bytes of a byte-order mark, and
+// the file would read as Unicode.
+void TestProjectListFile::namesThatLookLikeAMarkReadBackAsWritten() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Projects.txt"));
+    const QString first = QStringLiteral("\u00fe\u00ffZulu");
+    QVERIFY(AppendProject(path, first).ok());
+    QVERIFY(AppendProject(path, u"Beta"_qs).ok());
+    QCOMPARE(loadProjectList(path).entries, QStringList({first, u"Beta"_qs}));
+
+    const QString other = QStringLiteral("\u00ef\u00bb\u00bfx");
+    QVERIFY(SaveProjectList(path, {other}).ok());
+    QCOMPARE(loadProjectList(path).entries, QStringList{other});
+}
+
 void TestProjectListFile::folderInPlaceOfFileFailsNamingIt() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Projects.txt"));
@@ -218,9 +274,10 @@ void TestProjectListFile::unreadableFileFailsNamingIt() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Projects.txt"));
     writeBytes(path, "Alpha\r\n");
+    faultfs::ObeyPermissions obey;
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     if (QFile(path).open(QIODevice::ReadOnly))
-        QSKIP("File permissions do not apply to this user (root).");
+        QSKIP("File permissions do not apply to this user.");
 
     const ProjectListLoad loaded = loadProjectList(path);
     QVERIFY(!loaded.result.ok());

@@ -1,4 +1,5 @@
 // Choosing, saving and restoring the colour scheme and the minimise option.
+#include "tests/fault/faultfs.h"
 #include "tests/support/apprig.h"
 #include "ui/assets/assets.h"
 #include "ui/frmsettings.h"
@@ -239,6 +240,49 @@ private slots:
         QCOMPARE(selected(*s), chosen);
         QCOMPARE(form.ImgTop->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                  QImage(top).convertToFormat(QImage::Format_RGB32));
+    }
+
+    // The file already holds what start-up writes back, so a file that cannot be written is
+    // no reason for a warning.
+    void readOnlySettingsHoldingTheSchemeStartWithoutWarning() {
+        AppRig rig;
+        const QByteArray saved =
+            flags("False", "False", "False", "True") + "[Checkboxes]\r\nChkMin=1\r\n";
+        rig.writeFile(Ini, saved);
+        faultfs::ReadOnlyFolder readOnly(rig.dir.path());
+        QVERIFY2(readOnly.unavailableReason().isEmpty(), qPrintable(readOnly.unavailableReason()));
+        Form1& form = rig.load();
+        auto* settings = form.findChild<FrmSettings*>(u"FrmSettings"_qs);
+        QVERIFY(settings);
+        QVERIFY(settings->findChild<QRadioButton*>(u"OptRed"_qs)->isChecked());
+        QVERIFY(settings->findChild<QCheckBox*>(u"ChkMin"_qs)->isChecked());
+        QCOMPARE(rig.dialogs.messageTexts(), QStringList());
+        QCOMPARE(rig.file(Ini), saved);
+    }
+
+    // The four flags are saved together: a disk that fills part-way through leaves either the
+    // new flags or the old ones, never a file without a "True".
+    void schemeIsSavedWholeOrNotAtAll_data() {
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<int>("warnings");
+        const QByteArray red = flags("False", "False", "False", "True");
+        QTest::newRow("room for one rewrite") << qint64(red.size() + 10) << red << 0;
+        QTest::newRow("no room") << qint64(10) << flags("True", "False", "False", "False") << 1;
+    }
+    void schemeIsSavedWholeOrNotAtAll() {
+        QFETCH(qint64, freeBytes);
+        QFETCH(QByteArray, after);
+        QFETCH(int, warnings);
+        AppRig rig;
+        rig.writeFile(Ini, flags("True", "False", "False", "False"));
+        Form1& form = rig.load();
+        auto* settings = form.findChild<FrmSettings*>(u"FrmSettings"_qs);
+        QVERIFY(settings);
+        faultfs::SmallDisk disk(rig.dir.path(), freeBytes);
+        settings->findChild<QRadioButton*>(u"OptRed"_qs)->setChecked(true);
+        QCOMPARE(rig.file(Ini), after);
+        QCOMPARE(rig.dialogs.messageTexts().size(), warnings);
     }
 
     void unwritableSettingsFileIsReportedOnceAndSchemeStillApplies() {
