@@ -2,9 +2,56 @@
 
 #include <QtTest>
 
+#include <ctime>
+
+namespace {
+
+// The process's local time zone, as a POSIX TZ rule, while the object lives. A stamp is local
+// wall-clock time, so what it reads back as depends on the zone; each test names its own.
+class LocalZone {
+public:
+    explicit LocalZone(const char* rule)
+        : m_old(qgetenv("TZ"))
+        , m_hadOld(qEnvironmentVariableIsSet("TZ")) {
+        qputenv("TZ", rule);
+        ::tzset();
+    }
+    ~LocalZone() {
+        if (m_hadOld)
+            qputenv("TZ", m_old);
+        else
+            qunsetenv("TZ");
+        ::tzset();
+    }
+    LocalZone(const LocalZone&) = delete;
+    LocalZone& operator=(const LocalZone&) = delete;
+
+private:
+    QByteArray m_old;
+    bool m_hadOld;
+};
+
+// United States rules since 2007: summer time from 2:00 on the second Sunday of March to 2:00
+// on the first Sunday of November.
+constexpr const char* NewYork = "EST5EDT,M3.2.0,M11.1.0";
+// Chile in 2008: the change is at midnight, so the day summer time starts has no midnight,
+// and the hour before midnight comes twice when it ends.
+constexpr const char* Santiago = "<-04>4<-03>,M10.2.6/24,M3.2.6/24";
+
+QDateTime utc(QDate date, QTime time) {
+    return QDateTime(date, time, Qt::UTC);
+}
+
+} // namespace
+
 class TestDateTimeText : public QObject {
     Q_OBJECT
 private slots:
+    // The formatting and the plain round trip hold in any zone; they run in one without
+    // summer time, so that no hour of theirs is skipped or repeated.
+    void initTestCase() { m_zone = std::make_unique<LocalZone>("UTC0"); }
+    void cleanupTestCase() { m_zone.reset(); }
+
     void formatsGeneralDate_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDateTime>("when");
@@ -54,12 +101,71 @@ private slots:
         }
     }
 
+    // Every stamp the clock can give reads back as the same moment, except in the hour that
+    // comes twice when summer time ends: the text has no zone, and reads as the first pass.
+    void roundTripsAcrossSummerTime_data() {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("New York") << QByteArray(NewYork);
+        QTest::newRow("Santiago") << QByteArray(Santiago);
+    }
+    void roundTripsAcrossSummerTime() {
+        QFETCH(QByteArray, zone);
+        const LocalZone local(zone.constData());
+        const DateTimeText text{QLocale(u"en_US"_qs)};
+        int repeated = 0;
+        for (QDateTime when = utc(QDate(2008, 1, 1), QTime(0, 0, 1)); when.date().year() == 2008;
+             when = when.addSecs(20 * 60)) {
+            const QDateTime shown = when.toLocalTime();
+            const std::optional<QDateTime> parsed = text.parse(text.format(shown));
+            QVERIFY2(parsed.has_value(), qPrintable(text.format(shown)));
+            const QDateTime hourBefore = shown.addSecs(-3600);
+            const bool secondPass =
+                hourBefore.date() == shown.date() && hourBefore.time() == shown.time();
+            repeated += secondPass;
+            QCOMPARE(*parsed, secondPass ? hourBefore : shown);
+        }
+        QCOMPARE(repeated, 3);
+    }
+
+    void repeatedHourReadsAsItsFirstPass() {
+        const LocalZone local(NewYork);
+        const DateTimeText text{QLocale(u"en_US"_qs)};
+        const QDateTime summer = utc(QDate(2008, 11, 2), QTime(5, 30)).toLocalTime();
+        const QDateTime winter = summer.addSecs(3600);
+        QCOMPARE(text.format(summer), u"11/2/2008 1:30:00 AM"_qs);
+        QCOMPARE(text.format(winter), u"11/2/2008 1:30:00 AM"_qs);
+        QCOMPARE(text.parse(text.format(winter)), std::optional<QDateTime>(summer));
+    }
+
+    // The clock jumps from 1:59:59 to 3:00:00, so no stamp falls in the hour between, and a
+    // text that names a time in it is not a moment at all.
+    void skippedHourIsNeverWrittenAndDoesNotRead() {
+        const LocalZone local(NewYork);
+        const DateTimeText text{QLocale(u"en_US"_qs)};
+        const QDateTime last = utc(QDate(2008, 3, 9), QTime(6, 59, 59)).toLocalTime();
+        QCOMPARE(text.format(last), u"3/9/2008 1:59:59 AM"_qs);
+        QCOMPARE(text.format(last.addSecs(1)), u"3/9/2008 3:00:00 AM"_qs);
+        QVERIFY(!text.parse(u"3/9/2008 2:30:00 AM"_qs));
+    }
+
+    // Where summer time starts at midnight the day begins at 1:00; a date alone reads as that.
+    void dayWithoutMidnightStartsAtOne() {
+        const LocalZone local(Santiago);
+        const DateTimeText text{QLocale(u"en_US"_qs)};
+        const QDateTime start = utc(QDate(2008, 10, 12), QTime(4, 0)).toLocalTime();
+        QCOMPARE(text.format(start), u"10/12/2008 1:00:00 AM"_qs);
+        QCOMPARE(text.parse(u"10/12/2008"_qs), std::optional<QDateTime>(start));
+    }
+
     void rejectsTextThatIsNoDate() {
         const DateTimeText text{QLocale(u"en_US"_qs)};
         QVERIFY(!text.parse(u""_qs));
         QVERIFY(!text.parse(u"0:00"_qs));
         QVERIFY(!text.parse(u"N/A"_qs));
     }
+
+private:
+    std::unique_ptr<LocalZone> m_zone;
 };
 
 QTEST_GUILESS_MAIN(TestDateTimeText)

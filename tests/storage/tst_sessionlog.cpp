@@ -51,6 +51,8 @@ private slots:
         QTest::newRow("spaces kept") << u"   "_qs << u"S [Notes]    "_qs;
         QTest::newRow("lf") << u"a\nb"_qs << u"S [Notes] a\r\nb"_qs;
         QTest::newRow("crlf") << u"a\r\nb"_qs << u"S [Notes] a\r\nb"_qs;
+        QTest::newRow("lone cr") << u"a\rb"_qs << u"S [Notes] a\r\nb"_qs;
+        QTest::newRow("lf cr") << u"a\n\rb"_qs << u"S [Notes] a\r\n\r\nb"_qs;
         QTest::newRow("empty line inside") << u"a\n\nb"_qs << u"S [Notes] a\r\n\r\nb"_qs;
     }
     void noteLineBreaksOfEveryKindBecomeCrLf() {
@@ -86,6 +88,28 @@ private slots:
         QVERIFY(FlushLog(pending, good).ok());
         QVERIFY(pending.isEmpty());
         QCOMPARE(readAll(good), QByteArray("first\r\nsecond\r\n"));
+    }
+
+    // A file that ends in a line end of any kind needs no other before what is appended.
+    void appendStartsALineOnlyWhereNoneEnded_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("crlf") << QByteArray("old\r\n") << QByteArray("old\r\nnew\r\n");
+        QTest::newRow("lf") << QByteArray("old\n") << QByteArray("old\nnew\r\n");
+        QTest::newRow("cr") << QByteArray("old\r") << QByteArray("old\rnew\r\n");
+        QTest::newRow("none") << QByteArray("old") << QByteArray("old\r\nnew\r\n");
+    }
+    void appendStartsALineOnlyWhereNoneEnded() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tasks.txt"_qs);
+        QFile seed(path);
+        QVERIFY(seed.open(QIODevice::WriteOnly));
+        seed.write(before);
+        seed.close();
+        QVERIFY(appendText(path, u"new\r\n"_qs).ok());
+        QCOMPARE(readAll(path), after);
     }
 
     void appendsNeverTruncateWhatIsThere() {
