@@ -237,7 +237,7 @@ RunResult mainWindow(int seconds, FormStarts& starts) {
     FakePlacement placement;
     auto* timer = new WholeSecondTimer(clock);
     Form1 form({folder.path(), QLocale(QStringLiteral("en_US")), clock, dialogs, desktop, printer,
-                tray, placement, timer});
+                tray, placement, timer, folder.path()});
     form.Form_Load();
     form.show();
     form.CboProject->setEditText(QStringLiteral("Clock bench"));

@@ -1,5 +1,6 @@
 #include "reports/reporttree.h"
 
+#include "reports/loglines.h"
 #include "storage/ansitext.h"
 #include "storage/sessionlog.h"
 
@@ -25,19 +26,8 @@ public:
     void run() {
         const QByteArrayView bytes(m_tree.m_bytes);
         m_tree.m_lines.reserve(size_t(bytes.size() / 48 + 1));
-        const qsizetype n = bytes.size();
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            const char c = bytes[i];
-            if (c != '\r' && c != '\n')
-                continue;
-            line(start, i - start);
-            if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        if (start < n)
-            line(start, n - start);
+        loglines::forEach(bytes,
+                          [this](qsizetype start, qsizetype length) { line(start, length); });
         finish();
     }
 

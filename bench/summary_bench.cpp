@@ -1,0 +1,150 @@
+// Times "--summary" on a generated log of 100,000 sessions (about 40 MB), in each output format,
+// beside a bare read of the same file. Each case runs in a child process of its own, so that its
+// peak memory is its own. Usage: summary_bench [folder to keep the log in]
+#include "app/summarycommand.h"
+#include "storage/ansitext.h"
+#include "storage/datafiles.h"
+#include "storage/datetimetext.h"
+#include "storage/elapsed.h"
+#include "storage/sessionlog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Sessions = 100000;
+
+const QLocale UnitedStates(QLocale::English, QLocale::UnitedStates);
+
+const QStringList Words = {
+    QStringLiteral("review"),   QStringLiteral("client"),  QStringLiteral("call"),
+    QStringLiteral("mock-ups"), QStringLiteral("colours"), QStringLiteral("budget"),
+    QStringLiteral("invoice"),  QStringLiteral("meeting"), QStringLiteral("design"),
+    QStringLiteral("website"),  QStringLiteral("plan"),    QStringLiteral("fixes"),
+};
+
+QString words(QRandomGenerator& random, int count) {
+    QStringList picked;
+    for (int i = 0; i < count; ++i)
+        picked.append(Words[random.bounded(Words.size())]);
+    return picked.join(u' ');
+}
+
+// Records of seven lines and about 400 bytes, as a heavy user writes them: a starting comment
+// and one note, on one of 41 projects, over nineteen years. One session in a hundred was
+// stopped before its first tick ("N/A"), so that its time comes from its stamps.
+void writeLog(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    const DateTimeText stamps(UnitedStates);
+    QRandomGenerator random(7);
+    QDateTime when(QDate(2000, 1, 3), QTime(9, 0, 5));
+    QString chunk;
+    for (int i = 0; i < Sessions; ++i) {
+        const QString project = QStringLiteral("Project %1 %2").arg(i % 41).arg(Words[i % 41 % 12]);
+        const QString start = stamps.format(when);
+        const QDateTime stopped = when.addSecs(1200 + random.bounded(6000));
+        const QString total =
+            i % 100 == 0 ? elapsed::NotAvailable.toString()
+                         : elapsed::text(elapsed::readParts(elapsed::FormatElapsed(when, stopped)));
+        chunk += sessionlog::startLines(start, project) +
+                 sessionlog::startingCommentLine(start, words(random, 9)) + ansi::LineEnd +
+                 sessionlog::noteLine(stamps.format(when.addSecs(600)), words(random, 11)) +
+                 ansi::LineEnd + sessionlog::stopLines(stamps.format(stopped), project, total) +
+                 ansi::LineEnd;
+        when = stopped.addSecs(300 + random.bounded(3000));
+        if (chunk.size() > (1 << 20)) {
+            file.write(ansi::encode(chunk));
+            chunk.clear();
+        }
+    }
+    file.write(ansi::encode(chunk));
+}
+
+long peakKib() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+int runCase(const QString& kind, const QString& logPath) {
+    QElapsedTimer timer;
+    timer.start();
+    qint64 size = 0;
+    if (kind == u"read") {
+        QFile file(logPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        size = file.readAll().size();
+    } else {
+        QString output;
+        QTextStream out(&output);
+        QString errors;
+        QTextStream err(&errors);
+        const QStringList arguments = {QStringLiteral("tallyhawk"), QStringLiteral("--summary"),
+                                       QStringLiteral("--by"),      kind.section(u'-', 1, 1),
+                                       QStringLiteral("--format"),  kind.section(u'-', 0, 0)};
+        if (summarycommand::run(arguments, logPath, out, err, UnitedStates) != 0)
+            return 1;
+        size = output.size();
+    }
+    std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(), size);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 4 && args[1] == u"--case")
+        return runCase(args[2], args[3]);
+
+    QTemporaryDir temp;
+    const QString folder = args.size() > 1 ? args[1] : temp.path();
+    QDir().mkpath(folder);
+    const QString logPath = datafiles::path(folder, datafiles::Tasks);
+    writeLog(logPath);
+    std::printf("%d sessions, %.1f MB\n", Sessions, double(QFileInfo(logPath).size()) / 1e6);
+    std::printf("%-36s %8s %10s %12s\n", "case", "ms", "peak MiB", "output chars");
+    const QList<std::pair<QString, const char*>> cases = {
+        {QStringLiteral("read"), "bare QFile::readAll"},
+        {QStringLiteral("text-project"), "--summary (text, by project)"},
+        {QStringLiteral("csv-project"), "--summary --format csv"},
+        {QStringLiteral("json-project"), "--summary --format json"},
+        {QStringLiteral("html-project"), "--summary --format html"},
+        {QStringLiteral("text-day"), "--summary --by day"},
+        {QStringLiteral("html-week"), "--summary --by week --format html"},
+        {QStringLiteral("json-month"), "--summary --by month --format json"},
+    };
+    for (const auto& [kind, title] : cases) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--case"), kind, logPath});
+        child.waitForFinished(-1);
+        const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+        if (child.exitCode() != 0 || fields.size() < 3) {
+            std::printf("%-36s failed\n", title);
+            continue;
+        }
+        std::printf("%-36s %8s %10.1f %12s\n", title, fields[0].constData(),
+                    fields[1].toDouble() / 1024.0, fields[2].constData());
+    }
+    return 0;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+#include <vector>
+
+// One session of the log, as the totals count it.
+struct LoggedSession {
+    enum class State : quint8 {
+        Counted,    // stopped, and its time is known
+        NotStopped, // no stop lines: still running, or the program was killed
+        NoDuration, // stopped, but neither its total nor its two stamps read back
+    };
+
+    qsizetype project = 0; // index into LoggedSessions::projects()
+    QDate date;            // the day it started; invalid when its stamp does not read back
+    QTime time;            // the time it started, when known
+    qint64 seconds = 0;
+    State state = State::Counted;
+    QString stampText; // the started stamp as written, kept only when it does not read back
+};
+
+// The sessions of a session log, read once from the file's bytes (Windows-1252, any line ends).
+//
+// A session is a record from its begin marker to its end marker, to the next begin marker or to
+// the end of the file. Its project is the text after the first "[Started] " of the record,
+// exactly as written. Its time is the record's "[Total Time]"; when that is "N/A", missing or
+// unreadable, the span from its started to its stopped stamp. A record without a stopped line is
+// listed as not stopped. Stop lines whose start lines were cleared away count as a session of
+// the project after their "[Stopped] ", started their total before the stop.
+class LoggedSessions {
+public:
+    static LoggedSessions read(QByteArrayView fileBytes, const QLocale& locale = QLocale::system());
+
+    const std::vector<LoggedSession>& sessions() const { return m_sessions; }
+    // Each project once, in the order of its first session.
+    const QStringList& projects() const { return m_projects; }
+
+private:
+    class Reader;
+    std::vector<LoggedSession> m_sessions;
+    QStringList m_projects;
+};
