@@ -10,6 +10,8 @@ build_dir=${BUILD_DIR:-build}
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils)
 # The end-to-end tests run the program on a private X display and drive it with real input.
 packages+=(xvfb openbox xdotool xclip wmctrl x11-utils)
+# The install tests validate the desktop entry and metainfo and build the Debian package.
+packages+=(desktop-file-utils appstream dpkg-dev file)
 tools/install-packages.sh "${packages[@]}"
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
