@@ -2,20 +2,25 @@
 # Remakes the screenshots in this folder: runs the built program on a virtual display with a
 # small window manager, in a temporary folder so that its data files are thrown away, and
 # clicks through every window.
-#   docs/screenshots/make.sh [build folder]      (needs xvfb, openbox, xdotool, imagemagick)
+#   docs/screenshots/make.sh [build folder] [scale]   (needs xvfb, openbox, xdotool, imagemagick)
+# At scale 2 the program runs as on a screen at 200 %, and only the windows that show pictures
+# are shot, as <name>@2x.png. DISPLAY_NUMBER picks another virtual display than :93.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
-export DISPLAY=:93
+scale=${2:-1}
+export DISPLAY=${DISPLAY_NUMBER:-:93}
 work=$(mktemp -d)
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    # The program writes its files as it ends; let it finish before its folder goes.
+    wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 openbox >/dev/null 2>&1 &
@@ -24,23 +29,33 @@ sleep 1
 
 # The id of the visible window with exactly this title, waiting for it to appear.
 win() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | tail -1; }
-# A click at client coordinates of the titled window.
+# A click at client coordinates of the titled window, in device-independent pixels.
 click() {
-    xdotool mousemove --window "$(win "$1")" "$2" "$3" click 1
+    xdotool mousemove --window "$(win "$1")" $(($2 * scale)) $(($3 * scale)) click 1
     sleep 0.4
 }
 move() {
-    xdotool windowmove "$(win "$1")" "$2" "$3"
+    xdotool windowmove "$(win "$1")" $(($2 * scale)) $(($3 * scale))
     sleep 0.4
 }
 shot() {
-    import -window "$(win "$2")" -frame "$here/$1.png"
-    echo "$1.png"
+    local name=$1
+    if [ "$scale" != 1 ]; then
+        case " main-default main-orange settings about " in
+        *" $name "*) name="$name@${scale}x" ;;
+        *) return 0 ;;
+        esac
+    fi
+    import -window "$(win "$2")" -frame "$here/$name.png"
+    echo "$name.png"
 }
 main="Tallyhawk 1.0"
 prompt="What are you doing now\\?"
 
 cp "$build/tallyhawk" "$work/"
+if [ "$scale" != 1 ]; then
+    export QT_ENABLE_HIGHDPI_SCALING=1 QT_SCALE_FACTOR=$scale
+fi
 (cd "$work" && exec ./tallyhawk) >/dev/null 2>&1 &
 pids+=($!)
 move "$main" 40 40

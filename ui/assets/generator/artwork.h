@@ -47,6 +47,10 @@ QFont houseFont(qreal pixelSize, QFont::Weight weight = QFont::Bold);
 // The main window's time labels: "Arial" 12 pt bold, which is 16 pixels at 96 dots per inch.
 QFont timeLabelFont();
 
+// A blank picture `size` device-independent pixels large, of `scale` device pixels to each of
+// them: a painter on it draws in device-independent pixels, so one drawing serves every scale.
+QImage canvas(QSize size, int scale, QImage::Format format);
+
 // A painter on `image` with anti-aliased shapes and text.
 void prepare(QPainter& painter);
 
@@ -60,12 +64,13 @@ inline const QColor Amber{0xf0, 0x8a, 0x24};
 inline const QColor Slate{0x6b, 0x7a, 0x8c};
 } // namespace ink
 
-QImage paintTopPicture(const Scheme& scheme);
-QImage paintBottomPicture(const Scheme& scheme);
-QImage paintExitPicture();
-QImage paintLogo();
+// Each picture at `scale` device pixels to the device-independent pixel (1 or 2).
+QImage paintTopPicture(const Scheme& scheme, int scale);
+QImage paintBottomPicture(const Scheme& scheme, int scale);
+QImage paintExitPicture(int scale);
+QImage paintLogo(int scale);
+QImage paintLinkCursor(int scale);
 QImage paintIcon(int size);
-QImage paintLinkCursor();
 
 // The stopwatch mark of the icon and the logo, fitted into a square.
 void paintStopwatch(QPainter& painter, const QRectF& square);

@@ -31,8 +31,8 @@ void drawLeavingArrow(QPainter& painter, const QRectF& box, const QColor& colour
 
 } // namespace
 
-QImage paintExitPicture() {
-    QImage image(300, 95, QImage::Format_RGB32);
+QImage paintExitPicture(int scale) {
+    QImage image = canvas(QSize(300, 95), scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     prepare(painter);

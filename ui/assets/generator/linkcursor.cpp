@@ -33,8 +33,8 @@ QPainterPath hand() {
 
 } // namespace
 
-QImage paintLinkCursor() {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage paintLinkCursor(int scale) {
+    QImage image = canvas(QSize(32, 32), scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     prepare(painter);

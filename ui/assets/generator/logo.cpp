@@ -2,8 +2,9 @@
 
 #include <QPainter>
 
-QImage paintLogo() {
-    QImage image(234, 60, QImage::Format_RGB32);
+QImage paintLogo(int scale) {
+    constexpr QSize Size{234, 60};
+    QImage image = canvas(Size, scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     prepare(painter);
@@ -13,7 +14,7 @@ QImage paintLogo() {
     const qreal markSize = 52;
     const qreal gap = 8;
     const qreal wordWidth = QFontMetricsF(word).horizontalAdvance(tally + QStringLiteral("hawk"));
-    const qreal left = (image.width() - markSize - gap - wordWidth) / 2;
+    const qreal left = (Size.width() - markSize - gap - wordWidth) / 2;
 
     paintStopwatch(painter, QRectF(left, 4, markSize, markSize));
     const QPointF origin(left + markSize + gap, 37);

@@ -59,6 +59,12 @@ QFont timeLabelFont() {
     return houseFont(16);
 }
 
+QImage canvas(QSize size, int scale, QImage::Format format) {
+    QImage image(size * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 void prepare(QPainter& painter) {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);

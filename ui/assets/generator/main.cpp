@@ -73,13 +73,20 @@ private:
 };
 
 void makeAll(const Output& out) {
-    for (const Scheme& scheme : schemes()) {
-        out.write(scheme.topPath, paintTopPicture(scheme));
-        out.write(scheme.bottomPath, paintBottomPicture(scheme));
+    // Each picture once at its size and once at twice its size, for high-density screens.
+    for (const int scale : {1, 2}) {
+        const auto name = [scale](const QString& path) {
+            return scale == 1 ? path : assets::at2x(path);
+        };
+        for (const Scheme& scheme : schemes()) {
+            out.write(name(scheme.topPath), paintTopPicture(scheme, scale));
+            out.write(name(scheme.bottomPath), paintBottomPicture(scheme, scale));
+        }
+        out.write(name(assets::Exit), paintExitPicture(scale));
+        out.write(name(assets::Logo), paintLogo(scale));
+        out.write(name(assets::LinkCursor), paintLinkCursor(scale));
     }
-    out.write(assets::Exit, paintExitPicture());
-    out.write(assets::Logo, paintLogo());
-    out.write(assets::LinkCursor, paintLinkCursor());
+    // The program icon needs no second drawing: it is drawn at every size a screen asks for.
     for (const int size : assets::IconSizes) {
         out.write(assets::iconPath(size), paintIcon(size));
     }
@@ -92,7 +99,7 @@ void savePreview(const QString& path) {
     QImage sheet;
     for (qsizetype i = 0; i < all.size(); ++i) {
         const QImage window =
-            paintMainWindowPreview(paintTopPicture(all.at(i)), paintBottomPicture(all.at(i)));
+            paintMainWindowPreview(paintTopPicture(all.at(i), 1), paintBottomPicture(all.at(i), 1));
         if (sheet.isNull()) {
             sheet = QImage(int(all.size()) * (window.width() + Gap) + Gap,
                            window.height() + 2 * Gap, QImage::Format_RGB32);

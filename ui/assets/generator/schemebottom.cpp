@@ -64,8 +64,8 @@ void drawCaption(QPainter& painter, const Scheme& scheme, const QString& text,
 
 } // namespace
 
-QImage paintBottomPicture(const Scheme& scheme) {
-    QImage image(Size, QImage::Format_RGB32);
+QImage paintBottomPicture(const Scheme& scheme, int scale) {
+    QImage image = canvas(Size, scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     prepare(painter);

@@ -56,8 +56,8 @@ void drawPanel(QPainter& painter, const Scheme& scheme) {
 
 } // namespace
 
-QImage paintTopPicture(const Scheme& scheme) {
-    QImage image(Size, QImage::Format_RGB32);
+QImage paintTopPicture(const Scheme& scheme, int scale) {
+    QImage image = canvas(Size, scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     prepare(painter);
