@@ -1,9 +1,9 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "app/programend.h"
-#include "app/secondtimer.h"
 #include "app/shutdownsignals.h"
 #include "app/summarycommand.h"
 #include "reports/logprinter.h"
+#include "session/secondtimer.h"
 #include "storage/clock.h"
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
@@ -42,7 +42,7 @@ int runCommandLine(int argc, char* argv[]) {
 }
 
 int runWindow(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     nameProgram();
     // Lets a Wayland desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tallyhawk.Tallyhawk"));
@@ -62,16 +62,16 @@ int runWindow(int argc, char* argv[]) {
         dialogs.messageBox(nullptr, Dialogs::Message::warning(ready.message(u"create")));
         return 1;
     }
-    Form1 form({data.folder, QLocale::system(), clock, dialogs, desktop, printer, tray, placement,
-                new WholeSecondTimer(clock),
-                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    MainWindow window({data.folder, QLocale::system(), clock, dialogs, desktop, printer, tray,
+                       placement, new WholeSecondTimer(clock),
+                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
 
     ShutdownSignals shutdownSignals;
-    connectProgramEnd(app, form, shutdownSignals);
+    app::connectProgramEnd(application, window, shutdownSignals);
 
-    form.Form_Load();
-    form.show();
-    return app.exec();
+    window.startUp();
+    window.show();
+    return application.exec();
 }
 
 } // namespace

@@ -1,15 +1,22 @@
 #include "app/programend.h"
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "app/shutdownsignals.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
 
-void connectProgramEnd(QGuiApplication& app, Form1& form, ShutdownSignals& shutdownSignals) {
+namespace app {
+
+void connectProgramEnd(QGuiApplication& application, MainWindow& window,
+                       ShutdownSignals& shutdownSignals) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&shutdownSignals, &ShutdownSignals::requested, &form, &Form1::requestShutdown);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.requestShutdown(); });
-    QObject::connect(&form, &Form1::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&shutdownSignals, &ShutdownSignals::requested, &window,
+                     &MainWindow::requestShutdown);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.requestShutdown(); });
+    QObject::connect(&window, &MainWindow::unloaded, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
 }
+
+} // namespace app

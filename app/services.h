@@ -22,7 +22,7 @@ struct Services {
     LogPrinter& printer;
     TrayIcon& tray;
     WindowPlacement& placement;
-    SecondTimer* timer; // the main window takes ownership
+    SecondTimer* timer; // the session model takes ownership
     // The user's own data folder, where log lines that could not be written when the program
     // ended wait for the next start.
     QString dataFolder;

@@ -3,8 +3,9 @@
 // CPU. One process runs, one after the other: an idle event loop, the bare WholeSecondTimer,
 // the main window with a session running, and a 10 ms polling timer for comparison.
 // Usage: clock_bench [seconds per run, at least 10; default 12]
-#include "app/form1.h"
-#include "app/secondtimer.h"
+#include "app/mainwindow.h"
+#include "session/secondtimer.h"
+#include "session/sessionmodel.h"
 #include "storage/clock.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeprinter.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -196,17 +196,17 @@ struct StartFigures {
     std::vector<double> toFirstTick;
     std::vector<double> handler;
 
-    // Clicks Start and waits for the first change of the seconds box.
-    void measure(Form1& form) {
+    // Clicks Start and waits for the session's first tick.
+    void measure(MainWindow& window, QPushButton* startStop) {
         QEventLoop loop;
         std::optional<double> tick;
         const auto from = SteadyClock::now();
-        const auto connection = QObject::connect(form.Text1, &QLineEdit::textChanged, [&] {
+        const auto connection = QObject::connect(&window.session(), &SessionModel::ticked, [&] {
             if (!tick)
                 tick = msSince(from);
             loop.quit();
         });
-        form.CmdStartStop->click();
+        startStop->click();
         handler.push_back(msSince(from));
         if (!tick) {
             QTimer::singleShot(2000, &loop, &QEventLoop::quit);
@@ -223,8 +223,7 @@ struct FormStarts {
     StartFigures boxOpen;
 };
 
-// The main window as the program builds it, on the system clock; a tick is a change of its
-// hidden seconds box.
+// The main window as the program builds it, on the system clock; a tick is its session's.
 RunResult mainWindow(int seconds, FormStarts& starts) {
     RunResult r;
     r.name = "main window, session running";
@@ -236,43 +235,45 @@ RunResult mainWindow(int seconds, FormStarts& starts) {
     FakeTray tray;
     FakePlacement placement;
     auto* timer = new WholeSecondTimer(clock);
-    Form1 form({folder.path(), QLocale(QStringLiteral("en_US")), clock, dialogs, desktop, printer,
-                tray, placement, timer, folder.path()});
-    form.Form_Load();
-    form.show();
-    form.CboProject->setEditText(QStringLiteral("Clock bench"));
+    MainWindow window({folder.path(), QLocale(QStringLiteral("en_US")), clock, dialogs, desktop,
+                       printer, tray, placement, timer, folder.path()});
+    window.startUp();
+    window.show();
+    window.findChild<QComboBox*>(QStringLiteral("CboProject"))
+        ->setEditText(QStringLiteral("Clock bench"));
+    auto* startStop = window.findChild<QPushButton*>(QStringLiteral("CmdStartStop"));
     runFor(200);
 
     for (int i = 0; i < FirstTickStarts; ++i) {
         runFor(1100 + 97 * i); // the seconds value is sure to differ from the last tick's
-        starts.afterPause.measure(form);
+        starts.afterPause.measure(window, startStop);
         runFor(300);
-        form.CmdStartStop->click();
+        startStop->click();
         // Started again at once: the seconds value is most likely the last tick's.
-        starts.sameSecond.measure(form);
-        form.CmdStartStop->click();
+        starts.sameSecond.measure(window, startStop);
+        startStop->click();
     }
     dialogs.thinkMs = 300;
     for (int i = 0; i < FirstTickStarts; ++i) {
         runFor(1100 + 97 * i);
-        starts.boxOpen.measure(form);
-        form.CmdStartStop->click();
+        starts.boxOpen.measure(window, startStop);
+        startStop->click();
     }
     dialogs.thinkMs = 0;
 
     QObject::connect(timer, &SecondTimer::timeout, [&] { ++r.fires; });
-    QObject::connect(form.Text1, &QLineEdit::textChanged,
-                     [&](const QString& text) { r.ticks.tick(text.toInt()); });
+    QObject::connect(&window.session(), &SessionModel::ticked,
+                     [&] { r.ticks.tick(clock.now().time().second()); });
     runFor(1100);
-    form.CmdStartStop->click();
+    startStop->click();
     runFor(50);
     r.ticks = TickLog();
     r.fires = 0;
     const Usage before = Usage::now();
     runFor(seconds * 1000);
     r.take(before, Usage::now());
-    form.CmdStartStop->click();
-    form.close();
+    startStop->click();
+    window.close();
     return r;
 }
 

@@ -1,13 +1,13 @@
 // Times the Reports window on generated logs of 25,000 and 100,000 sessions, beside a bare
 // QPlainTextEdit holding the same text. Each case runs in a child process of its own, so that
 // its peak memory is its own. Usage: reports_bench [folder to keep the logs in]
-#include "reports/frmlog.h"
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
+#include "reports/reportswindow.h"
 #include "storage/ansitext.h"
 #include "storage/datafiles.h"
 #include "storage/sessionlog.h"
-#include "ui/frmloglayout.h"
+#include "ui/reportswindowlayout.h"
 #include "ui/systemdialogs.h"
 
 #include <QApplication>
@@ -108,7 +108,7 @@ int runCase(const QString& kind, const QString& folder) {
         if (!file.open(QIODevice::ReadOnly))
             return 1;
         QPlainTextEdit pane;
-        pane.setGeometry(frmloglayout::Text1.pixels());
+        pane.setGeometry(reportswindowlayout::LogPane.pixels());
         pane.setPlainText(ansi::decode(file.readAll()));
         shown(pane);
         std::printf("%lld %ld %d\n", timer.elapsed(), peakKib(), pane.document()->blockCount());
@@ -118,7 +118,7 @@ int runCase(const QString& kind, const QString& folder) {
             return 1;
         ReportModel model(ReportTree::build(file.readAll()));
         QTreeView view;
-        view.setGeometry(frmloglayout::TV1.pixels());
+        view.setGeometry(reportswindowlayout::ReportTree.pixels());
         view.setHeaderHidden(true);
         view.setUniformRowHeights(true);
         view.setModel(&model);
@@ -133,8 +133,8 @@ int runCase(const QString& kind, const QString& folder) {
     } else {
         SystemDialogs dialogs;
         QtLogPrinter printer;
-        auto* window = new FrmLog(folder, dialogs, printer);
-        window->Form_Load();
+        auto* window = new ReportsWindow(folder, dialogs, printer);
+        window->loadLog();
         shown(*window);
         std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(),
                     window->report()->tree().sessionCount());

@@ -5,8 +5,6 @@
 #include "tests/support/apprig.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QPushButton>
 
 #include <cstdio>
 
@@ -18,14 +16,15 @@ int main(int argc, char** argv) {
 
     AppRig rig;
     rig.dir.setAutoRemove(false);
-    Form1& form = rig.load();
+    rig.load();
+    const QString startStop = QStringLiteral("CmdStartStop");
     for (const QString& project : projects) {
-        form.CboProject->setEditText(project);
+        rig.typeProject(project);
         rig.dialogs.answerInput(QStringLiteral("Working on ") + project);
-        form.CmdStartStop->click();
+        rig.click(startStop);
         rig.runSeconds(5);
         if (&project != &projects.last())
-            form.CmdStartStop->click();
+            rig.click(startStop);
     }
     std::printf("%s\n", qPrintable(rig.dir.path()));
     std::fflush(stdout);

@@ -14,16 +14,16 @@ namespace {
 
 // A new project whose name cannot be saved is warned about before the input box comes.
 void start(AppRig& rig, const QString& project, bool listWriteFails = false) {
-    rig.form->CboProject->setEditText(project);
+    rig.typeProject(project);
     if (listWriteFails)
         rig.dialogs.answerOk();
     rig.dialogs.answerInput(QStringLiteral("Comment on ") + project);
-    rig.form->CmdStartStop->click();
+    rig.click(u"CmdStartStop"_qs);
 }
 
 void stop(AppRig& rig) {
     rig.runSeconds(3);
-    rig.form->CmdStartStop->click();
+    rig.click(u"CmdStartStop"_qs);
 }
 
 QStringList projectsInLog(const QByteArray& log) {
@@ -47,18 +47,19 @@ private slots:
         AppRig rig;
         rig.writeFile(QStringLiteral("Projects.txt"), "Beta\r\nGamma\r\n");
         rig.writeFile(QStringLiteral("Settings.ini"), "[Textboxes]\r\nTxtAsk=15\r\n");
-        Form1& form = rig.load();
+        MainWindow& window = rig.load();
         faultfs::ReadOnlyFolder readOnly(rig.dir.path());
         if (!readOnly.unavailableReason().isEmpty())
             QSKIP(qPrintable(readOnly.unavailableReason()));
 
         start(rig, QStringLiteral("Alpha"), true);
-        QVERIFY(form.isRunning());
+        QVERIFY(rig.session().isRunning());
         stop(rig);
-        QVERIFY(!form.isRunning());
-        form.CboProject->setCurrentIndex(form.CboProject->findText(QStringLiteral("Gamma")));
-        form.CmdRemove->click();
-        form.close();
+        QVERIFY(!rig.session().isRunning());
+        auto* projectBox = rig.find<QComboBox>(u"CboProject"_qs);
+        projectBox->setCurrentIndex(projectBox->findText(QStringLiteral("Gamma")));
+        rig.click(u"CmdRemove"_qs);
+        window.close();
 
         const QStringList messages = rig.dialogs.messageTexts();
         const auto mentioning = [&](const QString& name) {
@@ -101,7 +102,7 @@ private slots:
     // goes to the error output, and the next start puts the lines back into the log.
     void fullDiskWhenEndedFromOutsideKeepsTheLinesForTheNextStart() {
         AppRig rig;
-        Form1& form = rig.load();
+        MainWindow& window = rig.load();
         faultfs::SmallDisk disk(rig.dir.path(), 64 * 1024);
         start(rig, QStringLiteral("Alpha"));
         const QByteArray started = rig.log();
@@ -111,7 +112,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("saved to \"") +
                                                 QRegularExpression::escape(rig.dataDir.path())));
-        form.requestShutdown();
+        window.requestShutdown();
         QVERIFY(rig.dialogs.messages.isEmpty());
         QCOMPARE(rig.log(), started);
         QCOMPARE(rig.dataFiles().size(), 1);
@@ -132,7 +133,7 @@ private slots:
     // With nowhere to keep them, the lines are shown, so that they can be copied by hand.
     void linesThatCannotBeKeptAnywhereAreShown() {
         AppRig rig;
-        Form1& form = rig.load();
+        MainWindow& window = rig.load();
         faultfs::ReadOnlyFolder readOnly(rig.dir.path());
         faultfs::ReadOnlyFolder dataReadOnly(rig.dataDir.path());
         for (const QString& reason :
@@ -142,7 +143,7 @@ private slots:
         }
         start(rig, QStringLiteral("Alpha"), true);
         rig.dialogs.messages.clear();
-        form.close();
+        window.close();
         // The settings, then the lines.
         QCOMPARE(rig.dialogs.messages.size(), 2);
         const QString shown = rig.dialogs.messages[1].text;
@@ -157,13 +158,13 @@ private slots:
         AppRig rig;
         for (const char* name : {"Tasks.txt", "Projects.txt", "Settings.ini"})
             QVERIFY(QDir(rig.dir.path()).mkdir(QString::fromLatin1(name)));
-        Form1& form = rig.load();
-        QCOMPARE(form.CboProject->count(), 0);
+        MainWindow& window = rig.load();
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->count(), 0);
 
         start(rig, QStringLiteral("Alpha"), true);
         stop(rig);
-        QCOMPARE(form.CboProject->count(), 1);
-        form.close();
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->count(), 1);
+        window.close();
         const QStringList messages = rig.dialogs.messageTexts();
         QCOMPARE(messages.filter(QStringLiteral("folder")).size(), messages.size());
         QCOMPARE(messages.size(), 5);

@@ -1,7 +1,7 @@
 #include "faultfs.h"
 
-#include "reports/frmlog.h"
 #include "reports/reportmodel.h"
+#include "reports/reportswindow.h"
 #include "storage/inifile.h"
 #include "tests/support/apprig.h"
 
@@ -34,12 +34,12 @@ QByteArray randomBytes(qsizetype size) {
 // The main window still does its everyday work: a session starts and stops and is logged.
 void checkStillUsable(AppRig& rig) {
     const qsizetype before = rig.log().size();
-    rig.form->CboProject->setEditText(QStringLiteral("After"));
+    rig.typeProject(QStringLiteral("After"));
     rig.dialogs.answerInput(QStringLiteral("still here"));
-    rig.form->CmdStartStop->click();
+    rig.click(QStringLiteral("CmdStartStop"));
     rig.runSeconds(2);
-    rig.form->CmdStartStop->click();
-    QVERIFY(!rig.form->isRunning());
+    rig.click(QStringLiteral("CmdStartStop"));
+    QVERIFY(!rig.session().isRunning());
     QVERIFY(rig.log().size() > before);
     QVERIFY(rig.log().endsWith(End));
 }
@@ -74,12 +74,12 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        rig.form->LblReports_Click();
+        QTest::mouseClick(rig.find(QStringLiteral("LblReports")), Qt::LeftButton);
         QCoreApplication::processEvents();
         qInfo("Reports window opened on %lld bytes in %lld ms", qlonglong(log.size()),
               qlonglong(timer.elapsed()));
 
-        FrmLog* reports = rig.form->reportsWindow();
+        auto* reports = rig.find<ReportsWindow>(u"FrmLog"_qs);
         QVERIFY(reports);
         const ReportTree& tree = reports->report()->tree();
         QCOMPARE(tree.sessionCount(), sessions);
@@ -108,18 +108,19 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        Form1& form = rig.load();
+        rig.load();
         qInfo("Main window loaded 100,000 settings sections and 100,000 projects in %lld ms",
               qlonglong(timer.elapsed()));
-        QCOMPARE(form.CboProject->count(), 100000);
-        QCOMPARE(form.CboProject->itemText(0), u"Project 0"_qs);
-        QCOMPARE(form.TxtAsk->text(), u"45"_qs);
-        QCOMPARE(form.CboProject->currentText(), u"Project 99999"_qs);
+        const auto* projectBox = rig.find<QComboBox>(QStringLiteral("CboProject"));
+        QCOMPARE(projectBox->count(), 100000);
+        QCOMPARE(projectBox->itemText(0), u"Project 0"_qs);
+        QCOMPARE(rig.find<QLineEdit>(QStringLiteral("TxtAsk"))->text(), u"45"_qs);
+        QCOMPARE(projectBox->currentText(), u"Project 99999"_qs);
 
         timer.restart();
         checkStillUsable(rig);
         QVERIFY(rig.file(QStringLiteral("Projects.txt")).endsWith("Project 0\r\nAfter\r\n"));
-        form.Form_Unload();
+        rig.window->close();
         qInfo("A session and the shut-down took %lld ms", qlonglong(timer.elapsed()));
         QVERIFY(rig.file(QStringLiteral("Settings.ini")).startsWith(ini.left(1000)));
         QCOMPARE(ReadINI(u"ComboBox", u"CboProject", rig.path(QStringLiteral("Settings.ini"))),

@@ -1,6 +1,6 @@
 // The clock's real timer: it fires at once, then aims just past each whole second of the clock
 // it is given. The waits are real but short: the fake clock is set close to a whole second.
-#include "app/secondtimer.h"
+#include "session/secondtimer.h"
 #include "tests/support/fakeclock.h"
 
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
-#include "reports/frmlog.h"
-#include "reports/logpane.h"
-#include "reports/logprinter.h"
-#include "reports/reportmodel.h"
+// The Reports window, driven through its controls as the user drives it.
+#include "reports/logfiles.h"
+#include "reports/reportswindow.h"
 #include "tests/support/fakedialogs.h"
+#include "tests/support/fakeprinter.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -17,19 +17,6 @@
 #include <memory>
 
 namespace {
-
-class FakePrinter final : public LogPrinter {
-public:
-    QStringList printed;
-    std::optional<FileResult> failure;
-
-    FileResult print(const QString& text) override {
-        if (failure)
-            return *failure;
-        printed.append(text);
-        return FileResult::success();
-    }
-};
 
 QByteArray readBytes(const QString& path) {
     QFile file(path);
@@ -48,7 +35,7 @@ QByteArray sampleLog() {
 
 } // namespace
 
-class TestFrmLog : public QObject {
+class TestReportsWindow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -75,75 +62,82 @@ private slots:
     void printSendsThePanesEditedText();
     void printFailureIsShown();
 
-    void writeFileEndsTheTextWithALineEnd();
-    void writeFileIntoAMissingFolderWarnsAndFails();
+    void replacedTextEndsEveryLineWithCrLf();
 
 private:
     QString logPath() const { return m_dir->filePath(QStringLiteral("Tasks.txt")); }
-    FrmLog* openWindow(const QString& folder);
-    FrmLog* openWindow() { return openWindow(m_dir->path()); }
+    ReportsWindow* openWindow(const QString& folder);
+    ReportsWindow* openWindow() { return openWindow(m_dir->path()); }
+
+    // The window's controls, by their design names.
+    QPlainTextEdit* pane() const { return m_window->findChild<QPlainTextEdit*>(u"Text1"_qs); }
+    QTreeView* tree() const { return m_window->findChild<QTreeView*>(u"TV1"_qs); }
+    QModelIndex treeRoot() const { return tree()->model()->index(0, 0); }
+    int sessionsShown() const { return tree()->model()->rowCount(treeRoot()); }
+    void click(const char* button) const {
+        m_window->findChild<QPushButton*>(QLatin1StringView(button))->click();
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeDialogs> m_dialogs;
     FakePrinter m_printer;
-    QPointer<FrmLog> m_window;
+    QPointer<ReportsWindow> m_window;
 };
 
-void TestFrmLog::init() {
+void TestReportsWindow::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     m_dialogs = std::make_unique<FakeDialogs>();
     m_printer = FakePrinter();
 }
 
-void TestFrmLog::cleanup() {
+void TestReportsWindow::cleanup() {
     delete m_window;
     m_dialogs->verifyAllAnswered();
 }
 
-FrmLog* TestFrmLog::openWindow(const QString& folder) {
-    m_window = new FrmLog(folder, *m_dialogs, m_printer);
-    m_window->Form_Load();
+ReportsWindow* TestReportsWindow::openWindow(const QString& folder) {
+    m_window = new ReportsWindow(folder, *m_dialogs, m_printer);
+    m_window->loadLog();
     return m_window;
 }
 
-void TestFrmLog::loadsAMissingOrEmptyLogAsTwoEmptyLines_data() {
+void TestReportsWindow::loadsAMissingOrEmptyLogAsTwoEmptyLines_data() {
     QTest::addColumn<bool>("fileExists");
     QTest::newRow("missing") << false;
     QTest::newRow("empty") << true;
 }
 
-void TestFrmLog::loadsAMissingOrEmptyLogAsTwoEmptyLines() {
+void TestReportsWindow::loadsAMissingOrEmptyLogAsTwoEmptyLines() {
     QFETCH(bool, fileExists);
     if (fileExists)
         writeBytes(logPath(), {});
-    FrmLog* window = openWindow();
-    QCOMPARE(window->Text1->toPlainText(), QStringLiteral("\n\n"));
-    const ReportModel* model = window->report();
-    QCOMPARE(model->rowCount(model->rootIndex()), 0);
-    QVERIFY(window->TV1->isExpanded(model->rootIndex()));
+    openWindow();
+    QCOMPARE(pane()->toPlainText(), QStringLiteral("\n\n"));
+    QCOMPARE(sessionsShown(), 0);
+    QCOMPARE(treeRoot().data().toString(), u"Session"_qs);
+    QVERIFY(tree()->isExpanded(treeRoot()));
     QVERIFY(m_dialogs->messages.isEmpty());
 }
 
-void TestFrmLog::loadShowsTheLogInThePaneAndAsATree() {
+void TestReportsWindow::loadShowsTheLogInThePaneAndAsATree() {
     writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
+    openWindow();
 
     QString expected = QString::fromLatin1(sampleLog());
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(window->Text1->toPlainText(), QStringLiteral("\n\n") + expected);
-    QVERIFY(!window->Text1->document()->isUndoAvailable());
+    QCOMPARE(pane()->toPlainText(), QStringLiteral("\n\n") + expected);
+    QVERIFY(!pane()->document()->isUndoAvailable());
 
-    const ReportModel* model = window->report();
-    QCOMPARE(window->TV1->model(), model);
-    const QModelIndex root = model->rootIndex();
-    QVERIFY(window->TV1->isExpanded(root));
-    QCOMPARE(model->rowCount(root), 2);
-    QVERIFY(!window->TV1->isExpanded(model->index(0, 0, root)));
+    const QModelIndex root = treeRoot();
+    QVERIFY(tree()->isExpanded(root));
+    QCOMPARE(sessionsShown(), 2);
+    const QAbstractItemModel* model = tree()->model();
+    QVERIFY(!tree()->isExpanded(model->index(0, 0, root)));
     QCOMPARE(model->index(1, 0, root).data().toString(), QStringLiteral("Session #2- Beta"));
 }
 
-void TestFrmLog::followsTheWindowDesign() {
-    FrmLog* window = openWindow();
+void TestReportsWindow::followsTheWindowDesign() {
+    ReportsWindow* window = openWindow();
     QCOMPARE(window->objectName(), u"FrmLog"_qs);
     QCOMPARE(window->windowTitle(), u"Reports"_qs);
     QCOMPARE(window->size(), QSize(614, 525));
@@ -164,14 +158,13 @@ void TestFrmLog::followsTheWindowDesign() {
     }
 }
 
-void TestFrmLog::tabMovesTheFocusInTheDesignOrderAndTypesNothing() {
+void TestReportsWindow::tabMovesTheFocusInTheDesignOrderAndTypesNothing() {
     writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
+    ReportsWindow* window = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    auto* pane = window->findChild<QPlainTextEdit*>(u"Text1"_qs);
-    const QString shown = pane->toPlainText();
-    QCOMPARE(QApplication::focusWidget(), pane);
+    const QString shown = pane()->toPlainText();
+    QCOMPARE(QApplication::focusWidget(), pane());
 
     const QStringList order{u"Text1"_qs,    u"Command1"_qs, u"TV1"_qs,
                             u"Command2"_qs, u"Command3"_qs, u"Text1"_qs};
@@ -183,31 +176,33 @@ void TestFrmLog::tabMovesTheFocusInTheDesignOrderAndTypesNothing() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
     }
-    QCOMPARE(pane->toPlainText(), shown);
+    QCOMPARE(pane()->toPlainText(), shown);
 
-    // What Print Log prints has no tab in it either.
-    window->findChild<QPushButton*>(u"Command3"_qs)->click();
-    QCOMPARE(m_printer.printed, QStringList{shown + u'\n'});
+    // What Print Log prints has no tab in it either; the focused button answers the space bar.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"Command3"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(m_printer.jobs, QStringList{shown + u'\n'});
 }
 
-void TestFrmLog::longLinesScrollInsteadOfWrapping() {
+void TestReportsWindow::longLinesScrollInsteadOfWrapping() {
     writeBytes(logPath(), "x [Notes] " + QByteArray(2000, 'n') + "\r\n");
-    FrmLog* window = openWindow();
+    ReportsWindow* window = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QTextBlock line = window->Text1->document()->findBlockByNumber(2);
+    const QTextBlock line = pane()->document()->findBlockByNumber(2);
     QCOMPARE(line.length(), 2011);
     QCOMPARE(line.lineCount(), 1);
-    QVERIFY(window->Text1->horizontalScrollBar()->maximum() > window->Text1->width());
+    QVERIFY(pane()->horizontalScrollBar()->maximum() > pane()->width());
 }
 
-void TestFrmLog::hugeLinesAreShownInPiecesAndSavedWhole() {
+void TestReportsWindow::hugeLinesAreShownInPiecesAndSavedWhole() {
     // A line of a megabyte and a half runs across the pane's decoding pieces of a megabyte.
     const QByteArray huge = QByteArray(1 << 20, 'a') + QByteArray(1 << 19, 'b');
     const QByteArray log = "short\r\n" + huge + "\r\nend\r\n";
     writeBytes(logPath(), log);
-    FrmLog* window = openWindow();
-    const QStringList lines = window->Text1->toPlainText().split(u'\n');
+    openWindow();
+    const QStringList lines = pane()->toPlainText().split(u'\n');
     QCOMPARE(lines.size(), 2 + 1 + (huge.size() + 9999) / 10000 + 2);
     for (const QString& line : lines)
         QVERIFY(line.size() <= 10000);
@@ -215,16 +210,15 @@ void TestFrmLog::hugeLinesAreShownInPiecesAndSavedWhole() {
 
     const QString copy = m_dir->filePath(u"copy.txt"_qs);
     m_dialogs->answerSave(copy);
-    window->Command2_Click();
+    click("Command2");
     QCOMPARE(readBytes(copy), log);
 }
 
-void TestFrmLog::clearAnsweredNoKeepsLogAndWindow() {
+void TestReportsWindow::clearAnsweredNoKeepsLogAndWindow() {
     writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
-    window->show();
+    openWindow()->show();
     m_dialogs->answerQuestion(Dialogs::Answer::No);
-    window->Command1_Click();
+    click("Command1");
 
     QCOMPARE(m_dialogs->messages.size(), 1);
     const Dialogs::Message& asked = m_dialogs->messages.first();
@@ -233,15 +227,15 @@ void TestFrmLog::clearAnsweredNoKeepsLogAndWindow() {
     QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
     QCOMPARE(asked.icon, Dialogs::Icon::None);
     QCOMPARE(readBytes(logPath()), sampleLog());
-    QVERIFY(window->isVisible());
-    QVERIFY(window->Text1->toPlainText().contains(QStringLiteral("Alpha")));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(pane()->toPlainText().contains(QStringLiteral("Alpha")));
 }
 
-void TestFrmLog::clearAnsweredYesLeavesALineEndAndCloses() {
+void TestReportsWindow::clearAnsweredYesLeavesALineEndAndCloses() {
     writeBytes(logPath(), sampleLog());
     openWindow()->show();
     m_dialogs->answerQuestion(Dialogs::Answer::Yes);
-    m_window->Command1_Click();
+    click("Command1");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QVERIFY(m_window.isNull());
@@ -249,35 +243,40 @@ void TestFrmLog::clearAnsweredYesLeavesALineEndAndCloses() {
     QCOMPARE(m_dialogs->messages.size(), 1);
 
     // Opened again, the cleared log shows no session.
-    FrmLog* again = openWindow();
-    QCOMPARE(again->report()->rowCount(again->report()->rootIndex()), 0);
+    openWindow();
+    QCOMPARE(sessionsShown(), 0);
 }
 
-void TestFrmLog::clearClosesAlsoWhenTheLogCannotBeWritten() {
-    openWindow(m_dir->filePath(QStringLiteral("missing")))->show();
+void TestReportsWindow::clearClosesAlsoWhenTheLogCannotBeWritten() {
+    const QString folder = m_dir->filePath(QStringLiteral("missing"));
+    openWindow(folder)->show();
     m_dialogs->answerQuestion(Dialogs::Answer::Yes);
-    m_window->Command1_Click();
+    click("Command1");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QVERIFY(m_window.isNull());
     QCOMPARE(m_dialogs->messages.size(), 2);
-    QCOMPARE(m_dialogs->messages[1].icon, Dialogs::Icon::Warning);
+    const Dialogs::Message& box = m_dialogs->messages[1];
+    QCOMPARE(box.icon, Dialogs::Icon::Warning);
+    QCOMPARE(box.buttons, Dialogs::Buttons::Ok);
+    QCOMPARE(box.title, QStringLiteral("%1 - Tallyhawk").arg(int(QFileDevice::OpenError)));
+    QVERIFY2(box.text.contains(folder + u"/Tasks.txt"_qs), qPrintable(box.text));
 }
 
-void TestFrmLog::saveCancelledCopiesNothing() {
+void TestReportsWindow::saveCancelledCopiesNothing() {
     writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
+    openWindow();
     const QString target = m_dir->filePath(QStringLiteral("copy.txt"));
     m_dialogs->answerSave(target);
     m_dialogs->answerOk();
     m_dialogs->answerSave(std::nullopt);
     m_dialogs->answerSave(QString());
-    window->Command2_Click();
+    click("Command2");
     QFile::remove(target);
     m_dialogs->messages.clear();
 
-    window->Command2_Click();
-    window->Command2_Click();
+    click("Command2");
+    click("Command2");
     QVERIFY(!QFile::exists(target));
     QVERIFY(m_dialogs->messages.isEmpty());
     QCOMPARE(m_dialogs->saveDialogs.size(), 3);
@@ -285,10 +284,10 @@ void TestFrmLog::saveCancelledCopiesNothing() {
     QCOMPARE(m_dialogs->saveDialogs.first().filter, QStringLiteral("All Files (*.txt)|*.txt"));
 }
 
-void TestFrmLog::saveReplacesAnExistingFileWithTheLogOnDisk() {
+void TestReportsWindow::saveReplacesAnExistingFileWithTheLogOnDisk() {
     writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
-    window->Text1->setPlainText(QStringLiteral("typed over"));
+    openWindow();
+    pane()->setPlainText(QStringLiteral("typed over"));
     // A session logged after the window opened: the copy has it, the tree does not.
     const QByteArray later = "<!--  BEGIN SESSION //-->\r\nx [Started] Delta\r\n";
     writeBytes(logPath(), later, QIODevice::Append);
@@ -296,7 +295,7 @@ void TestFrmLog::saveReplacesAnExistingFileWithTheLogOnDisk() {
     writeBytes(target, QByteArray(100000, 'x'));
 
     m_dialogs->answerSave(target);
-    window->Command2_Click();
+    click("Command2");
 
     QCOMPARE(readBytes(target), sampleLog() + later);
     QCOMPARE(m_dialogs->messages.size(), 1);
@@ -305,19 +304,19 @@ void TestFrmLog::saveReplacesAnExistingFileWithTheLogOnDisk() {
     QCOMPARE(done.title, QStringLiteral("Sucess"));
     QCOMPARE(done.modality, Dialogs::Modality::System);
     QCOMPARE(done.icon, Dialogs::Icon::None);
-    QCOMPARE(window->report()->rowCount(window->report()->rootIndex()), 2);
+    QCOMPARE(sessionsShown(), 2);
 }
 
-void TestFrmLog::saveUsesANameWithoutExtensionAsTyped() {
+void TestReportsWindow::saveUsesANameWithoutExtensionAsTyped() {
     writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
+    openWindow();
     m_dialogs->answerSave(m_dir->filePath(QStringLiteral("backup")));
-    window->Command2_Click();
+    click("Command2");
     QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("backup"))), sampleLog());
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("backup.txt"))));
 }
 
-void TestFrmLog::saveFailureWarnsWithoutSuccess_data() {
+void TestReportsWindow::saveFailureWarnsWithoutSuccess_data() {
     QTest::addColumn<bool>("logExists");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("named");
@@ -327,15 +326,15 @@ void TestFrmLog::saveFailureWarnsWithoutSuccess_data() {
         << true << QStringLiteral("missing/copy.txt") << QStringLiteral("missing/copy.txt");
 }
 
-void TestFrmLog::saveFailureWarnsWithoutSuccess() {
+void TestReportsWindow::saveFailureWarnsWithoutSuccess() {
     QFETCH(bool, logExists);
     QFETCH(QString, target);
     QFETCH(QString, named);
     if (logExists)
         writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
+    openWindow();
     m_dialogs->answerSave(m_dir->filePath(target));
-    window->Command2_Click();
+    click("Command2");
 
     QVERIFY(!QFile::exists(m_dir->filePath(target)));
     QCOMPARE(m_dialogs->messages.size(), 1);
@@ -344,45 +343,35 @@ void TestFrmLog::saveFailureWarnsWithoutSuccess() {
              qPrintable(m_dialogs->messages.first().text));
 }
 
-void TestFrmLog::printSendsThePanesEditedText() {
+void TestReportsWindow::printSendsThePanesEditedText() {
     writeBytes(logPath(), sampleLog());
-    FrmLog* window = openWindow();
-    window->Text1->setPlainText(QStringLiteral("typed\nby hand"));
-    window->Command3_Click();
-    QCOMPARE(m_printer.printed, QStringList{QStringLiteral("typed\nby hand\n")});
+    openWindow();
+    pane()->setPlainText(QStringLiteral("typed\nby hand"));
+    click("Command3");
+    QCOMPARE(m_printer.jobs, QStringList{QStringLiteral("typed\nby hand\n")});
     QVERIFY(m_dialogs->messages.isEmpty());
     QCOMPARE(readBytes(logPath()), sampleLog());
 }
 
-void TestFrmLog::printFailureIsShown() {
-    FrmLog* window = openWindow();
-    m_printer.failure = FileResult::failure(QStringLiteral("Office"), QStringLiteral("offline"));
-    window->Command3_Click();
+void TestReportsWindow::printFailureIsShown() {
+    openWindow();
+    m_printer.fails = true;
+    click("Command3");
+    QVERIFY(m_printer.jobs.isEmpty());
     QCOMPARE(m_dialogs->messages.size(), 1);
     QCOMPARE(m_dialogs->messages.first().icon, Dialogs::Icon::Warning);
-    QVERIFY(m_dialogs->messages.first().text.contains(QStringLiteral("offline")));
+    QVERIFY(m_dialogs->messages.first().text.contains(QStringLiteral("no printer is installed")));
 }
 
-void TestFrmLog::writeFileEndsTheTextWithALineEnd() {
-    FrmLog* window = openWindow();
+void TestReportsWindow::replacedTextEndsEveryLineWithCrLf() {
     const QString path = m_dir->filePath(QStringLiteral("out.txt"));
     writeBytes(path, "old content that is longer");
-    QVERIFY(window->WriteFile(path, QStringLiteral("one\ntwo é")));
-    QCOMPARE(readBytes(path), QByteArray("one\r\ntwo \xE9\r\n"));
-    QVERIFY(m_dialogs->messages.isEmpty());
+    const logfiles::WriteResult written =
+        logfiles::replaceText(path, QStringLiteral("one\ntwo\r\nthree\rfour é"));
+    QVERIFY(written.result);
+    QCOMPARE(written.errorNumber, 0);
+    QCOMPARE(readBytes(path), QByteArray("one\r\ntwo\r\nthree\r\nfour \xE9\r\n"));
 }
 
-void TestFrmLog::writeFileIntoAMissingFolderWarnsAndFails() {
-    FrmLog* window = openWindow();
-    const QString path = m_dir->filePath(QStringLiteral("missing/out.txt"));
-    QVERIFY(!window->WriteFile(path, QStringLiteral("text")));
-    QCOMPARE(m_dialogs->messages.size(), 1);
-    const Dialogs::Message& box = m_dialogs->messages.first();
-    QCOMPARE(box.icon, Dialogs::Icon::Warning);
-    QCOMPARE(box.buttons, Dialogs::Buttons::Ok);
-    QCOMPARE(box.title, QStringLiteral("%1 - Tallyhawk").arg(int(QFileDevice::OpenError)));
-    QVERIFY2(box.text.contains(path), qPrintable(box.text));
-}
-
-QTEST_MAIN(TestFrmLog)
+QTEST_MAIN(TestReportsWindow)
 #include "tst_frmlog.moc"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
+#include "session/sessionmodel.h"
 #include "tests/support/fakeclock.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakedialogs.h"
@@ -9,6 +10,8 @@
 #include "tests/support/files.h"
 #include "tests/support/manualtimer.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,19 +34,21 @@ public:
     FakeTray tray;
     FakePlacement placement;
     ManualTimer* timer = nullptr;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
 
     // Creates the window and runs its start-up, as the program does. Called again, it is the
     // next start of the program on the same folders.
-    Form1& load() {
+    MainWindow& load() {
         timer = new ManualTimer;
-        form.reset();
-        form =
-            std::make_unique<Form1>(Services{dir.path(), QLocale(m_locale), clock, dialogs, desktop,
-                                             printer, tray, placement, timer, dataDir.path()});
-        form->Form_Load();
-        return *form;
+        window.reset();
+        window = std::make_unique<MainWindow>(Services{dir.path(), QLocale(m_locale), clock,
+                                                       dialogs, desktop, printer, tray, placement,
+                                                       timer, dataDir.path()});
+        window->startUp();
+        return *window;
     }
+
+    SessionModel& session() const { return window->session(); }
 
     // Lets the given number of seconds pass, with one timer event in each.
     void runSeconds(int seconds) {
@@ -77,11 +82,19 @@ public:
 
     // A control of the main window or of one of its windows, by its design name.
     template <typename T = QWidget> T* find(const QString& name) const {
-        T* control = form->findChild<T*>(name);
+        T* control = window->findChild<T*>(name);
         if (!control)
             qWarning("No control named %s", qPrintable(name));
         return control;
     }
+
+    // Puts the name into the project box, as typing it there does.
+    void typeProject(const QString& name) const {
+        find<QComboBox>(QStringLiteral("CboProject"))->setEditText(name);
+    }
+
+    // Presses a button or checks a box of the main window, as a click on it does.
+    void click(const QString& name) const { find<QAbstractButton>(name)->click(); }
 
 private:
     QString m_locale;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/secondtimer.h"
+#include "session/secondtimer.h"
 
 // The clock's timer, fired by hand.
 class ManualTimer final : public SecondTimer {

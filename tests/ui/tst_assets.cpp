@@ -1,7 +1,12 @@
+// The program's pictures, and how they are shown on a screen of device pixel ratio 2.
+#include "tests/support/apprig.h"
 #include "ui/assets/assets.h"
 #include "ui/form1layout.h"
 
+#include <QApplication>
 #include <QImageReader>
+#include <QLabel>
+#include <QRadioButton>
 #include <QtTest>
 
 class TestAssets : public QObject {
@@ -9,8 +14,16 @@ class TestAssets : public QObject {
 private slots:
     void picturesLoadAtTheirSizeAndFormat_data();
     void picturesLoadAtTheirSizeAndFormat();
+    void twiceSizeDrawingsShowTheSamePicture_data();
+    void twiceSizeDrawingsShowTheSamePicture();
+    void pixmapSuitsTheScreenRatio_data();
+    void pixmapSuitsTheScreenRatio();
     void programIconOffersEverySize();
+    void linkCursorPointsWithItsFingertip_data();
     void linkCursorPointsWithItsFingertip();
+    void linkCursorHotSpotSuitsThePlatform_data();
+    void linkCursorHotSpotSuitsThePlatform();
+    void mainWindowDrawsItsPicturesFromTwiceSizeDrawings();
     void transparentLabelsShowOnlyThePanel_data();
     void transparentLabelsShowOnlyThePanel();
     void captionsSitLeftOfTheirTimeLabels_data();
@@ -59,6 +72,54 @@ int strayFromPanel(const QImage& image, const QRect& area, int panelX) {
 // JPEG leaves faint ripples on plain areas; drawn ink differs by far more.
 constexpr int JpegNoise = 24;
 
+// Every picture that has a twice-size drawing, with its size in device-independent pixels.
+struct Picture {
+    const char* name;
+    QString path;
+    QSize size;
+    QByteArray format;
+};
+
+QList<Picture> pictures() {
+    QList<Picture> all;
+    for (const SchemePair& pair : schemePairs()) {
+        all.append({pair.name, pair.top, TopSize, "jpeg"});
+        all.append({pair.name, pair.bottom, BottomSize, "jpeg"});
+    }
+    all.append({"Exit", assets::Exit, QSize(300, 95), "jpeg"});
+    all.append({"logo", assets::Logo, QSize(234, 60), "gif"});
+    all.append({"link cursor", assets::LinkCursor, QSize(32, 32), "png"});
+    return all;
+}
+
+// The pixels of `image` alone, whatever ratio it carries.
+QImage rgb(const QImage& image) {
+    QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    pixels.setDevicePixelRatio(1);
+    return pixels;
+}
+
+// The share of pixels, in percent, that differ plainly between two pictures of one size.
+double percentDiffering(const QImage& a, const QImage& b) {
+    const QImage x = rgb(a);
+    const QImage y = rgb(b);
+    int differing = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            if (qMax(channelDistance(p, q), qAbs(qAlpha(p) - qAlpha(q))) > 3 * JpegNoise)
+                ++differing;
+        }
+    }
+    return 100.0 * differing / (x.width() * x.height());
+}
+
+// Device pixels of `rect`, given in device-independent pixels, on a picture of ratio 2.
+QRect twice(const QRect& rect) {
+    return QRect(rect.topLeft() * 2, rect.size() * 2);
+}
+
 } // namespace
 
 void TestAssets::picturesLoadAtTheirSizeAndFormat_data() {
@@ -72,6 +133,10 @@ void TestAssets::picturesLoadAtTheirSizeAndFormat_data() {
     QTest::newRow("Exit") << assets::Exit << QSize(300, 95) << QByteArray("jpeg");
     QTest::newRow("logo") << assets::Logo << QSize(234, 60) << QByteArray("gif");
     QTest::newRow("link cursor") << assets::LinkCursor << QSize(32, 32) << QByteArray("png");
+    for (const Picture& picture : pictures()) {
+        QTest::addRow("%s @2x", qPrintable(QFileInfo(picture.path).fileName()))
+            << assets::at2x(picture.path) << picture.size * 2 << picture.format;
+    }
     for (const int size : assets::IconSizes) {
         QTest::addRow("icon %d", size)
             << assets::iconPath(size) << QSize(size, size) << QByteArray("png");
@@ -90,18 +155,82 @@ void TestAssets::picturesLoadAtTheirSizeAndFormat() {
     QCOMPARE(image.size(), size);
 }
 
+// A twice-size drawing reduced to the picture's size is that picture, give or take the
+// smoothing of its edges: nothing moved, nothing missing.
+void TestAssets::twiceSizeDrawingsShowTheSamePicture_data() {
+    QTest::addColumn<QString>("path");
+    for (const Picture& picture : pictures()) {
+        QTest::addRow("%s", qPrintable(QFileInfo(picture.path).fileName())) << picture.path;
+    }
+}
+
+void TestAssets::twiceSizeDrawingsShowTheSamePicture() {
+    QFETCH(QString, path);
+    const QImage picture(path);
+    const QImage drawing(assets::at2x(path));
+    QCOMPARE(drawing.size(), picture.size() * 2);
+    const QImage reduced =
+        drawing.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QCOMPARE_LE(percentDiffering(reduced, picture), 1.5);
+    // The measure tells: the same drawing moved by one pixel differs by more.
+    QCOMPARE_GT(percentDiffering(reduced, picture.copy(picture.rect().translated(1, 0))), 1.5);
+}
+
+void TestAssets::pixmapSuitsTheScreenRatio_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<QString>("source"); // the file shown as it is, if one is
+    const QString top = assets::TopDefault;
+    QTest::newRow("1") << top << qreal(1) << TopSize << top;
+    QTest::newRow("below 1") << top << qreal(0.5) << TopSize << top;
+    QTest::newRow("2") << top << qreal(2) << TopSize * 2 << assets::at2x(top);
+    QTest::newRow("1.5") << top << qreal(1.5) << QSize(503, 264) << QString();
+    QTest::newRow("3") << top << qreal(3) << TopSize * 3 << QString();
+    QTest::newRow("logo 2") << assets::Logo << qreal(2) << QSize(468, 120)
+                            << assets::at2x(assets::Logo);
+}
+
+void TestAssets::pixmapSuitsTheScreenRatio() {
+    QFETCH(QString, path);
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, pixels);
+    QFETCH(QString, source);
+    const QPixmap shown = assets::pixmap(path, ratio);
+    QCOMPARE(shown.size(), pixels);
+    QCOMPARE(shown.devicePixelRatio(), qMax(ratio, qreal(1)));
+    QCOMPARE(shown.deviceIndependentSize().toSize(), QImage(path).size());
+    if (!source.isEmpty())
+        QCOMPARE(rgb(shown.toImage()), rgb(QImage(source)));
+}
+
 void TestAssets::programIconOffersEverySize() {
     const QIcon icon = assets::programIcon();
     const QList<QSize> sizes = icon.availableSizes();
     for (const int size : assets::IconSizes) {
         QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     }
-    QCOMPARE(icon.pixmap(QSize(16, 16)).size(), QSize(16, 16));
+    // On this screen of ratio 2, the 16 pixel icon is drawn from the 32 pixel one.
+    const QPixmap small = icon.pixmap(QSize(16, 16));
+    QCOMPARE(small.deviceIndependentSize().toSize(), QSize(16, 16));
+    QCOMPARE(rgb(small.toImage()), rgb(QImage(assets::iconPath(32))));
+}
+
+void TestAssets::linkCursorPointsWithItsFingertip_data() {
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("1") << 1;
+    QTest::newRow("2") << 2;
 }
 
 void TestAssets::linkCursorPointsWithItsFingertip() {
-    const QImage hand = QImage(assets::LinkCursor).convertToFormat(QImage::Format_ARGB32);
-    const QPoint tip = assets::LinkCursorHotSpot;
+    QFETCH(int, ratio);
+    const QCursor cursor = assets::linkCursor(ratio);
+    const QImage hand = rgb(cursor.pixmap().toImage());
+    QCOMPARE(hand.size(), QSize(32, 32) * ratio);
+    QCOMPARE(cursor.pixmap().devicePixelRatio(), qreal(ratio));
+    // The hot spot is in device-independent pixels; its pixel is the fingertip's top left.
+    QCOMPARE(cursor.hotSpot(), assets::LinkCursorHotSpot);
+    const QPoint tip = assets::LinkCursorHotSpot * ratio;
     QCOMPARE(qAlpha(hand.pixel(tip)), 255);
     QVERIFY(qGray(hand.pixel(tip)) < 64);
     // Nothing of the hand reaches above the fingertip.
@@ -110,7 +239,64 @@ void TestAssets::linkCursorPointsWithItsFingertip() {
             QCOMPARE(qAlpha(hand.pixel(x, y)), 0);
         }
     }
-    QCOMPARE(assets::linkCursor().hotSpot(), tip);
+}
+
+void TestAssets::linkCursorHotSpotSuitsThePlatform_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QPoint>("hotSpot");
+    const QPoint tip = assets::LinkCursorHotSpot;
+    QTest::newRow("X11 at 1") << u"xcb"_qs << qreal(1) << tip;
+    QTest::newRow("X11 at 2") << u"xcb"_qs << qreal(2) << tip * 2;
+    QTest::newRow("X11 at 1.5") << u"xcb"_qs << qreal(1.5) << QPoint(18, 2);
+    QTest::newRow("Wayland at 2") << u"wayland"_qs << qreal(2) << tip;
+    QTest::newRow("offscreen at 2") << u"offscreen"_qs << qreal(2) << tip;
+}
+
+// Under X11 the hot spot is counted in the pixmap's pixels: it must land on the fingertip.
+void TestAssets::linkCursorHotSpotSuitsThePlatform() {
+    QFETCH(QString, platform);
+    QFETCH(qreal, ratio);
+    QFETCH(QPoint, hotSpot);
+    QCOMPARE(assets::linkCursorHotSpot(ratio, platform), hotSpot);
+}
+
+// What the window shows, pixel for pixel, is the twice-size drawing: a stretched picture would
+// differ from it everywhere along an edge.
+void TestAssets::mainWindowDrawsItsPicturesFromTwiceSizeDrawings() {
+    using namespace form1layout;
+    AppRig rig;
+    MainWindow& form = rig.load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.devicePixelRatio(), 2.0);
+
+    const auto showsDrawing = [&rig, &form](const QString& top, const QString& bottom) {
+        const QImage window = rgb(form.grab().toImage());
+        const QImage topDrawing = rgb(QImage(assets::at2x(top)));
+        const QImage bottomDrawing = rgb(QImage(assets::at2x(bottom)));
+        // Above the first link nothing lies over the upper picture; left of the time labels
+        // and below the upper picture nothing lies over the lower one.
+        const QRect band(0, 0, ImgTop.pixels().width(),
+                         LblReports.pixels().top() - ImgTop.pixels().top());
+        const QRect captions(0, ImgTop.pixels().bottom() + 1 - ImgBottom.pixels().top(),
+                             LblStartTime.pixels().left() - ImgBottom.pixels().left(),
+                             ImgBottom.pixels().bottom() - ImgTop.pixels().bottom());
+        const auto on = [](const TwipsRect& image, const QRect& area) {
+            return twice(area.translated(image.pixels().topLeft()));
+        };
+        return window.copy(on(ImgTop, band)) == topDrawing.copy(twice(band)) &&
+               window.copy(on(ImgBottom, captions)) == bottomDrawing.copy(twice(captions)) &&
+               rig.find<QLabel>(QStringLiteral("ImgTop"))->pixmap().devicePixelRatio() == 2.0;
+    };
+    QVERIFY(showsDrawing(assets::TopDefault, assets::BottomDefault));
+    QCOMPARE(rig.find<QLabel>(QStringLiteral("LblReports"))->cursor().pixmap().devicePixelRatio(),
+             2.0);
+
+    // A chosen scheme comes from the Settings window's pictures, which must be as sharp.
+    QTest::mouseClick(rig.find<QLabel>(QStringLiteral("LblSettings")), Qt::LeftButton);
+    QTest::mouseClick(rig.find<QRadioButton>(QStringLiteral("OptRed")), Qt::LeftButton);
+    QVERIFY(showsDrawing(assets::TopRed, assets::BottomRed));
 }
 
 void TestAssets::transparentLabelsShowOnlyThePanel_data() {
@@ -161,5 +347,13 @@ void TestAssets::captionsSitLeftOfTheirTimeLabels() {
     QVERIFY(strayFromPanel(picture, captionEnd, 302) > 4 * JpegNoise);
 }
 
-QTEST_MAIN(TestAssets)
+int main(int argc, char* argv[]) {
+    // As on a screen at 200 %: windows are laid out as at 100 % and drawn at twice the pixels.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestAssets test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_assets.moc"

@@ -1,9 +1,10 @@
 // Choosing, saving and restoring the colour scheme and the minimise option.
+#include "storage/appsettings.h"
 #include "tests/fault/faultfs.h"
 #include "tests/support/apprig.h"
 #include "ui/assets/assets.h"
-#include "ui/frmsettings.h"
-#include "ui/linklabel.h"
+#include "ui/schemechoice.h"
+#include "ui/settingswindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -19,26 +20,41 @@ QByteArray flags(const char* black, const char* def, const char* orange, const c
            "\r\nOrangeCreme=" + orange + "\r\nRed=" + red + "\r\n";
 }
 
-bool shows(const Form1& form, const QString& top, const QString& bottom) {
-    auto same = [](const QPixmap& shown, const QString& picture) {
-        return shown.toImage().convertToFormat(QImage::Format_RGB32) ==
-               QImage(picture).convertToFormat(QImage::Format_RGB32);
-    };
-    return same(form.ImgTop->pixmap(), top) && same(form.ImgBottom->pixmap(), bottom);
+bool samePicture(const QPixmap& shown, const QString& picture) {
+    return shown.toImage().convertToFormat(QImage::Format_RGB32) ==
+           QImage(picture).convertToFormat(QImage::Format_RGB32);
+}
+
+bool shows(const AppRig& rig, const QString& top, const QString& bottom) {
+    return samePicture(rig.find<QLabel>(u"ImgTop"_qs)->pixmap(), top) &&
+           samePicture(rig.find<QLabel>(u"ImgBottom"_qs)->pixmap(), bottom);
+}
+
+QRadioButton* option(const QWidget* settings, const QString& name) {
+    return settings->findChild<QRadioButton*>(name);
+}
+
+QCheckBox* minimizeBox(const QWidget* settings) {
+    return settings->findChild<QCheckBox*>(u"ChkMin"_qs);
 }
 
 // The selected option button's caption, or empty text when none is selected.
-QString selected(const FrmSettings& s) {
-    for (QRadioButton* b : {s.OptDefault, s.OptRed, s.OptBlack, s.OptOrangeCream}) {
+QString selected(const QWidget* settings) {
+    for (const QRadioButton* b : settings->findChildren<QRadioButton*>()) {
         if (b->isChecked())
             return b->text();
     }
     return {};
 }
 
-FrmSettings* openSettings(Form1& form) {
-    QTest::mouseClick(form.LblSettings, Qt::LeftButton);
-    return form.settingsWindow();
+// The Settings window while it exists.
+QWidget* settingsWindow(const AppRig& rig) {
+    return rig.window->findChild<SettingsWindow*>(u"FrmSettings"_qs);
+}
+
+QWidget* openSettings(const AppRig& rig) {
+    QTest::mouseClick(rig.find(u"LblSettings"_qs), Qt::LeftButton);
+    return settingsWindow(rig);
 }
 
 void closeAndDelete(QWidget* window) {
@@ -53,13 +69,13 @@ class TestColourSchemes : public QObject {
 private slots:
     void withoutSettingsFileDefaultShowsAndNothingIsWritten() {
         AppRig rig;
-        Form1& form = rig.load();
-        QVERIFY(shows(form, assets::TopDefault, assets::BottomDefault));
-        QVERIFY(!form.settingsWindow());
-        FrmSettings* s = openSettings(form);
+        rig.load();
+        QVERIFY(shows(rig, assets::TopDefault, assets::BottomDefault));
+        QVERIFY(!settingsWindow(rig));
+        QWidget* s = openSettings(rig);
         QVERIFY(s && s->isVisible());
-        QCOMPARE(selected(*s), QString());
-        QVERIFY(!s->ChkMin->isChecked());
+        QCOMPARE(selected(s), QString());
+        QVERIFY(!minimizeBox(s)->isChecked());
         QVERIFY(!QFile::exists(rig.path(Ini)));
     }
 
@@ -84,18 +100,19 @@ private slots:
         QFETCH(QString, bottom);
         QFETCH(QByteArray, file);
         AppRig rig;
-        Form1& form = rig.load();
-        FrmSettings* s = openSettings(form);
+        rig.load();
+        QWidget* s = openSettings(rig);
         // Another scheme first, so that the change is seen in the pictures and the file.
-        QRadioButton* first = caption == u"Black" ? s->OptRed : s->OptBlack;
+        QRadioButton* first =
+            caption == u"Black" ? option(s, u"OptRed"_qs) : option(s, u"OptBlack"_qs);
         QTest::mouseClick(first, Qt::LeftButton);
         const auto button = s->findChildren<QRadioButton*>();
         const auto it = std::find_if(button.begin(), button.end(),
                                      [&](QRadioButton* b) { return b->text() == caption; });
         QVERIFY(it != button.end());
         QTest::mouseClick(*it, Qt::LeftButton);
-        QCOMPARE(selected(*s), caption);
-        QVERIFY(shows(form, top, bottom));
+        QCOMPARE(selected(s), caption);
+        QVERIFY(shows(rig, top, bottom));
         QCOMPARE(rig.file(Ini), file);
     }
 
@@ -129,17 +146,19 @@ private slots:
         QFETCH(QByteArray, after);
         AppRig rig;
         rig.writeFile(Ini, saved);
-        Form1& form = rig.load();
-        FrmSettings* s = form.settingsWindow();
-        QVERIFY(s);
-        QVERIFY(!s->isVisible());
-        QCOMPARE(selected(*s), chosen);
-        QCOMPARE(form.ImgTop->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+        rig.load();
+        QCOMPARE(rig.find<QLabel>(u"ImgTop"_qs)
+                     ->pixmap()
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
                  QImage(top).convertToFormat(QImage::Format_RGB32));
         QCOMPARE(rig.file(Ini), after);
-        QCOMPARE(openSettings(form), s);
+        // Start-up needs no Settings window for it; the first one shows the saved scheme.
+        QVERIFY(!settingsWindow(rig));
+        QWidget* s = openSettings(rig);
         QVERIFY(s->isVisible());
-        QCOMPARE(selected(*s), chosen);
+        QCOMPARE(selected(s), chosen);
+        QCOMPARE(rig.file(Ini), after);
     }
 
     void minimiseOptionIsRestoredAtStartUp_data() {
@@ -158,18 +177,19 @@ private slots:
         QFETCH(QByteArray, after);
         AppRig rig;
         rig.writeFile(Ini, "[Checkboxes]\r\nChkMin=" + value + "\r\n");
-        Form1& form = rig.load();
-        QCOMPARE(form.settingsWindow()->ChkMin->isChecked(), checked);
+        rig.load();
+        QCOMPARE(rig.file(Ini), "[Checkboxes]\r\nChkMin=" + after + "\r\n");
+        QCOMPARE(minimizeBox(openSettings(rig))->isChecked(), checked);
         QCOMPARE(rig.file(Ini), "[Checkboxes]\r\nChkMin=" + after + "\r\n");
     }
 
     void minimiseOptionIsWrittenAtOnce() {
         AppRig rig;
-        Form1& form = rig.load();
-        FrmSettings* s = openSettings(form);
-        QTest::mouseClick(s->ChkMin, Qt::LeftButton);
+        rig.load();
+        QWidget* s = openSettings(rig);
+        QTest::mouseClick(minimizeBox(s), Qt::LeftButton);
         QCOMPARE(rig.file(Ini), QByteArray("[Checkboxes]\r\nChkMin=1\r\n"));
-        QTest::mouseClick(s->ChkMin, Qt::LeftButton);
+        QTest::mouseClick(minimizeBox(s), Qt::LeftButton);
         QCOMPARE(rig.file(Ini), QByteArray("[Checkboxes]\r\nChkMin=0\r\n"));
     }
 
@@ -181,32 +201,32 @@ private slots:
     void reopenedSettingsWindowStartsAfresh() {
         QFETCH(bool, byExitPicture);
         AppRig rig;
-        Form1& form = rig.load();
-        FrmSettings* s = openSettings(form);
-        QTest::mouseClick(s->OptOrangeCream, Qt::LeftButton);
-        QTest::mouseClick(s->ChkMin, Qt::LeftButton);
+        rig.load();
+        QWidget* s = openSettings(rig);
+        QTest::mouseClick(option(s, u"OptOrangeCream"_qs), Qt::LeftButton);
+        QTest::mouseClick(minimizeBox(s), Qt::LeftButton);
         const QByteArray saved = rig.file(Ini);
         if (byExitPicture) {
-            QTest::mouseClick(s->ImgExit, Qt::LeftButton);
+            QTest::mouseClick(s->findChild<QLabel*>(u"ImgExit"_qs), Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         } else {
             closeAndDelete(s);
         }
-        QVERIFY(!form.settingsWindow());
-        s = openSettings(form);
-        QCOMPARE(selected(*s), QString());
-        QVERIFY(!s->ChkMin->isChecked());
-        QVERIFY(shows(form, assets::TopOrange, assets::BottomOrange));
+        QVERIFY(!settingsWindow(rig));
+        s = openSettings(rig);
+        QCOMPARE(selected(s), QString());
+        QVERIFY(!minimizeBox(s)->isChecked());
+        QVERIFY(shows(rig, assets::TopOrange, assets::BottomOrange));
         QCOMPARE(rig.file(Ini), saved);
     }
 
     void openSettingsWindowIsOnlyBroughtForward() {
         AppRig rig;
-        Form1& form = rig.load();
-        FrmSettings* s = openSettings(form);
-        QTest::mouseClick(s->OptRed, Qt::LeftButton);
-        QCOMPARE(openSettings(form), s);
-        QCOMPARE(selected(*s), u"Red"_qs);
+        rig.load();
+        QWidget* s = openSettings(rig);
+        QTest::mouseClick(option(s, u"OptRed"_qs), Qt::LeftButton);
+        QCOMPARE(openSettings(rig), s);
+        QCOMPARE(selected(s), u"Red"_qs);
     }
 
     void arrowKeysStepThroughSchemesAndChooseEach_data() {
@@ -230,15 +250,20 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, top);
         AppRig rig;
-        Form1& form = rig.load();
-        FrmSettings* s = openSettings(form);
-        const QList<QRadioButton*> order{s->OptDefault, s->OptRed, s->OptBlack, s->OptOrangeCream};
+        rig.load();
+        QWidget* s = openSettings(rig);
+        const QList<QRadioButton*> order{option(s, u"OptDefault"_qs), option(s, u"OptRed"_qs),
+                                         option(s, u"OptBlack"_qs),
+                                         option(s, u"OptOrangeCream"_qs)};
         QRadioButton* start = order[std::max(from, 0)];
         if (from >= 0)
             start->setChecked(true);
         QTest::keyClick(start, Qt::Key(key));
-        QCOMPARE(selected(*s), chosen);
-        QCOMPARE(form.ImgTop->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(selected(s), chosen);
+        QCOMPARE(rig.find<QLabel>(u"ImgTop"_qs)
+                     ->pixmap()
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
                  QImage(top).convertToFormat(QImage::Format_RGB32));
     }
 
@@ -251,11 +276,10 @@ private slots:
         rig.writeFile(Ini, saved);
         faultfs::ReadOnlyFolder readOnly(rig.dir.path());
         QVERIFY2(readOnly.unavailableReason().isEmpty(), qPrintable(readOnly.unavailableReason()));
-        Form1& form = rig.load();
-        auto* settings = form.findChild<FrmSettings*>(u"FrmSettings"_qs);
-        QVERIFY(settings);
-        QVERIFY(settings->findChild<QRadioButton*>(u"OptRed"_qs)->isChecked());
-        QVERIFY(settings->findChild<QCheckBox*>(u"ChkMin"_qs)->isChecked());
+        rig.load();
+        QWidget* settings = openSettings(rig);
+        QVERIFY(option(settings, u"OptRed"_qs)->isChecked());
+        QVERIFY(minimizeBox(settings)->isChecked());
         QCOMPARE(rig.dialogs.messageTexts(), QStringList());
         QCOMPARE(rig.file(Ini), saved);
     }
@@ -276,11 +300,10 @@ private slots:
         QFETCH(int, warnings);
         AppRig rig;
         rig.writeFile(Ini, flags("True", "False", "False", "False"));
-        Form1& form = rig.load();
-        auto* settings = form.findChild<FrmSettings*>(u"FrmSettings"_qs);
-        QVERIFY(settings);
+        rig.load();
+        QWidget* settings = openSettings(rig);
         faultfs::SmallDisk disk(rig.dir.path(), freeBytes);
-        settings->findChild<QRadioButton*>(u"OptRed"_qs)->setChecked(true);
+        QTest::mouseClick(option(settings, u"OptRed"_qs), Qt::LeftButton);
         QCOMPARE(rig.file(Ini), after);
         QCOMPARE(rig.dialogs.messageTexts().size(), warnings);
     }
@@ -289,13 +312,16 @@ private slots:
         FakeDialogs dialogs;
         QTemporaryDir dir;
         const QString path = dir.filePath(u"missing/Settings.ini"_qs);
-        FrmSettings s(path, dialogs);
+        const AppSettings settings(path);
+        QWidget owner;
+        SchemeChoice choice(settings, dialogs, &owner);
+        SettingsWindow s(choice);
         QList<QPixmap> shown;
-        connect(&s, &FrmSettings::schemeApplied, this,
+        connect(&choice, &SchemeChoice::schemeApplied, this,
                 [&shown](const QPixmap& top, const QPixmap&) { shown.append(top); });
-        s.OptRed->setChecked(true);
-        s.OptBlack->setChecked(true);
-        s.ChkMin->setChecked(true);
+        option(&s, u"OptRed"_qs)->setChecked(true);
+        option(&s, u"OptBlack"_qs)->setChecked(true);
+        minimizeBox(&s)->setChecked(true);
         QCOMPARE(shown.size(), 2);
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Warning);

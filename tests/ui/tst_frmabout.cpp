@@ -1,12 +1,21 @@
 // The About window's links and how the main window opens it.
 #include "tests/support/apprig.h"
-#include "ui/frmabout.h"
-#include "ui/linklabel.h"
+#include "ui/aboutwindow.h"
 
 #include <QLabel>
 #include <QtTest>
 
-class TestFrmAbout : public QObject {
+namespace {
+
+// Opens the About window as the user does, through the main window's "About" link.
+QWidget* openAbout(const AppRig& rig) {
+    QTest::mouseClick(rig.find(u"LblAbout"_qs), Qt::LeftButton);
+    return rig.window->findChild<AboutWindow*>(u"FrmAbout"_qs);
+}
+
+} // namespace
+
+class TestAboutWindow : public QObject {
     Q_OBJECT
 private slots:
     void linksOpenVendorPages_data() {
@@ -21,15 +30,13 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QUrl, url);
         AppRig rig;
-        Form1& form = rig.load();
-        QTest::mouseClick(form.LblAbout, Qt::LeftButton);
-        FrmAbout* about = form.aboutWindow();
+        rig.load();
+        QWidget* about = openAbout(rig);
         QVERIFY(about && about->isVisible());
-        const QHash<QString, QWidget*> links{{u"Image1"_qs, about->Image1},
-                                             {u"Label2"_qs, about->Label2},
-                                             {u"Label3"_qs, about->Label3}};
-        QTest::mouseClick(links.value(control), Qt::LeftButton);
-        QTest::mouseClick(links.value(control), Qt::LeftButton);
+        auto* link = about->findChild<QLabel*>(control);
+        QVERIFY(link);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(rig.desktop.opened, (QList<QUrl>{url, url}));
         QVERIFY(rig.dialogs.messages.isEmpty());
         QVERIFY(about->isVisible());
@@ -37,49 +44,51 @@ private slots:
 
     void clicksElsewhereOpenNothing() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.LblAbout_Click();
-        FrmAbout* about = form.aboutWindow();
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{about->Label1, about->Label4, about->Picture1})
-            QTest::mouseClick(w, Qt::LeftButton);
+        rig.load();
+        QWidget* about = openAbout(rig);
+        for (const QString& name : {u"Label1"_qs, u"Label4"_qs, u"Picture1"_qs}) {
+            auto* control = about->findChild<QWidget*>(name);
+            QVERIFY2(control, qPrintable(name));
+            QTest::mouseClick(control, Qt::LeftButton);
+        }
+        QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(2, 2));
         QVERIFY(rig.desktop.opened.isEmpty());
+        QVERIFY(rig.dialogs.messages.isEmpty());
     }
 
     void failedOpenIsReportedWithTheAddress_data() {
-        QTest::addColumn<bool>("mail");
+        QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("named");
-        QTest::newRow("web page") << false << u"https://www.example.com/tallyhawk"_qs;
-        QTest::newRow("e-mail") << true << u"tallyhawk@example.com"_qs;
+        QTest::newRow("web page") << u"Label2"_qs << u"https://www.example.com/tallyhawk"_qs;
+        QTest::newRow("e-mail") << u"Label3"_qs << u"tallyhawk@example.com"_qs;
     }
     void failedOpenIsReportedWithTheAddress() {
-        QFETCH(bool, mail);
+        QFETCH(QString, control);
         QFETCH(QString, named);
         AppRig rig;
         rig.desktop.openSucceeds = false;
-        Form1& form = rig.load();
-        form.LblAbout_Click();
-        FrmAbout* about = form.aboutWindow();
-        QTest::mouseClick(mail ? about->Label3 : about->Label2, Qt::LeftButton);
+        rig.load();
+        QWidget* about = openAbout(rig);
+        QTest::mouseClick(about->findChild<QLabel*>(control), Qt::LeftButton);
         QCOMPARE(rig.dialogs.messages.size(), 1);
         QCOMPARE(rig.dialogs.messages[0].icon, Dialogs::Icon::Warning);
         QVERIFY(rig.dialogs.messages[0].text.contains(named));
+        QVERIFY(about->isVisible());
     }
 
     void openAboutWindowIsOnlyBroughtForward() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.LblAbout_Click();
-        FrmAbout* first = form.aboutWindow();
-        form.LblAbout_Click();
-        QCOMPARE(form.aboutWindow(), first);
+        rig.load();
+        QPointer<QWidget> first = openAbout(rig);
+        QVERIFY(first);
+        QCOMPARE(openAbout(rig), first.data());
+        QCOMPARE(rig.window->findChildren<AboutWindow*>().size(), 1);
         first->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!form.aboutWindow());
-        form.LblAbout_Click();
-        QVERIFY(form.aboutWindow());
+        QVERIFY(!first);
+        QVERIFY(openAbout(rig));
     }
 };
 
-QTEST_MAIN(TestFrmAbout)
+QTEST_MAIN(TestAboutWindow)
 #include "tst_frmabout.moc"

@@ -1,13 +1,8 @@
 // Every window as designed: geometry, captions, tab order, z-order, fonts and colours.
-#include "app/frmnotes.h"
 #include "tests/support/apprig.h"
+#include "ui/aboutwindow.h"
 #include "ui/assets/assets.h"
-#include "ui/form1layout.h"
-#include "ui/frmabout.h"
-#include "ui/frmsettings.h"
-#include "ui/frmsettingslayout.h"
-#include "ui/linklabel.h"
-#include "ui/updown.h"
+#include "ui/fonts.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -19,14 +14,12 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "ui/fonts.h"
-
 namespace {
 
+// A control as designed: its design name, its place in pixels and its caption.
 struct Control {
-    const char* name;
-    QWidget* widget;
-    TwipsRect rect;
+    QString name;
+    QRect rect;
     QString caption;
 };
 
@@ -44,11 +37,26 @@ QString captionOf(const QWidget* widget) {
     return {};
 }
 
-void checkControls(const QList<Control>& controls) {
+void checkControls(const QWidget* window, const QList<Control>& controls) {
     for (const Control& c : controls) {
-        QVERIFY2(c.widget->geometry() == c.rect.pixels(), c.name);
-        QVERIFY2(captionOf(c.widget) == c.caption, c.name);
+        const auto* widget = window->findChild<QWidget*>(c.name);
+        QVERIFY2(widget, qPrintable(c.name));
+        QVERIFY2(widget->geometry() == c.rect,
+                 qPrintable(c.name + u": "_qs + QDebug::toString(widget->geometry())));
+        QVERIFY2(captionOf(widget) == c.caption, qPrintable(c.name));
     }
+}
+
+// The controls of the window with these design names, in the order given.
+QList<QWidget*> controlsNamed(const QWidget* window, const QStringList& names) {
+    QList<QWidget*> controls;
+    for (const QString& name : names) {
+        auto* control = window->findChild<QWidget*>(name);
+        if (!control)
+            qWarning("No control named %s", qPrintable(name));
+        controls.append(control);
+    }
+    return controls;
 }
 
 // The controls that Tab reaches, in the order it reaches them, each named by the control of
@@ -92,87 +100,85 @@ class TestLayouts : public QObject {
 private slots:
     void mainWindowControlsSitAsDesigned() {
         AppRig rig;
-        Form1& f = rig.load();
-        namespace L = form1layout;
-        QCOMPARE(f.windowTitle(), u"Tallyhawk 1.0"_qs);
-        QCOMPARE(f.size(), L::ClientSize);
-        checkControls({
-            {"UpDown", f.UpDown, L::UpDown, {}},
-            {"CmdRemove", f.CmdRemove, L::CmdRemove, u"-"_qs},
-            {"TxtMin", f.TxtMin, L::TxtMin, u"0"_qs},
-            {"Text1", f.Text1, L::Text1, {}},
-            {"TxtAsk", f.TxtAsk, L::TxtAsk, u"30"_qs},
-            {"CmdAdd", f.CmdAdd, L::CmdAdd, u"+"_qs},
-            {"CmdNotes", f.CmdNotes, L::CmdNotes, u"&Notes"_qs},
-            {"CboProject", f.CboProject, L::CboProject, {}},
-            {"CmdStartStop", f.CmdStartStop, L::CmdStartStop, u"&Start"_qs},
-            {"ChkAskMe", f.ChkAskMe, L::ChkAskMe, u"Ask me what I 'am doing every"_qs},
-            {"LblAbout", f.LblAbout, L::LblAbout, u"About"_qs},
-            {"LblSettings", f.LblSettings, L::LblSettings, u"Settings"_qs},
-            {"Label3", f.Label3, L::Label3, u"minutes"_qs},
-            {"LblTotalTime", f.LblTotalTime, L::LblTotalTime, u"N/A"_qs},
-            {"LblStopTime", f.LblStopTime, L::LblStopTime, u"0:00"_qs},
-            {"LblStartTime", f.LblStartTime, L::LblStartTime, u"0:00"_qs},
-            {"LblReports", f.LblReports, L::LblReports, u"Reports"_qs},
-            {"ImgTop", f.ImgTop, L::ImgTop, {}},
-            {"ImgBottom", f.ImgBottom, L::ImgBottom, {}},
-        });
-        // Below the client area, so never seen, yet not hidden.
-        QVERIFY(f.TxtMin->geometry().top() >= f.height());
-        QVERIFY(!f.TxtMin->isHidden());
-        QVERIFY(f.Text1->isHidden());
-        QVERIFY(sameImage(f.ImgTop->pixmap(), assets::TopDefault));
-        QVERIFY(sameImage(f.ImgBottom->pixmap(), assets::BottomDefault));
+        auto& w = rig.load();
+        QCOMPARE(w.objectName(), u"Form1"_qs);
+        QCOMPARE(w.windowTitle(), u"Tallyhawk 1.0"_qs);
+        QCOMPARE(w.size(), QSize(337, 297));
+        // The three time labels are wider than designed, so that the longest stamp fits.
+        checkControls(&w,
+                      {
+                          {u"UpDown"_qs, {240, 144, 17, 17}, {}},
+                          {u"CmdRemove"_qs, {280, 72, 25, 21}, u"-"_qs},
+                          {u"TxtAsk"_qs, {208, 144, 33, 19}, u"30"_qs},
+                          {u"CmdAdd"_qs, {248, 72, 25, 21}, u"+"_qs},
+                          {u"CmdNotes"_qs, {216, 104, 89, 25}, u"&Notes"_qs},
+                          {u"CboProject"_qs, {112, 72, 129, 21}, {}},
+                          {u"CmdStartStop"_qs, {111, 104, 97, 25}, u"&Start"_qs},
+                          {u"ChkAskMe"_qs, {32, 144, 177, 19}, u"Ask me what I 'am doing every"_qs},
+                          {u"LblAbout"_qs, {32, 104, 73, 17}, u"About"_qs},
+                          {u"LblSettings"_qs, {32, 80, 73, 17}, u"Settings"_qs},
+                          {u"Label3"_qs, {264, 146, 49, 15}, u"minutes"_qs},
+                          {u"LblTotalTime"_qs, {144, 257, 177, 17}, u"N/A"_qs},
+                          {u"LblStopTime"_qs, {144, 226, 177, 17}, u"0:00"_qs},
+                          {u"LblStartTime"_qs, {144, 198, 177, 17}, u"0:00"_qs},
+                          {u"LblReports"_qs, {32, 56, 73, 17}, u"Reports"_qs},
+                          {u"ImgTop"_qs, {0, 4, 335, 176}, {}},
+                          {u"ImgBottom"_qs, {16, 160, 315, 133}, {}},
+                      });
+        QVERIFY(sameImage(rig.find<QLabel>(u"ImgTop"_qs)->pixmap(), assets::TopDefault));
+        QVERIFY(sameImage(rig.find<QLabel>(u"ImgBottom"_qs)->pixmap(), assets::BottomDefault));
     }
 
     void mainWindowCannotBeResizedOrMaximised() {
         AppRig rig;
-        Form1& f = rig.load();
-        QCOMPARE(f.minimumSize(), f.maximumSize());
-        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!f.windowIcon().isNull());
+        auto& w = rig.load();
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!w.windowIcon().isNull());
     }
 
     void mainWindowTabsFromStartThroughTheWindowedControls() {
         AppRig rig;
-        Form1& f = rig.load();
-        QCOMPARE(f.focusWidget(), f.CmdStartStop);
-        const QList<QWidget*> expected{f.CmdStartStop, f.CboProject, f.CmdNotes, f.CmdAdd,
-                                       f.ChkAskMe,     f.TxtAsk,     f.Text1,    f.TxtMin,
-                                       f.CmdRemove,    f.UpDown};
-        QCOMPARE(tabChain(&f, &f), expected);
+        auto& w = rig.load();
+        QCOMPARE(w.focusWidget(), rig.find(u"CmdStartStop"_qs));
+        const QList<QWidget*> expected =
+            controlsNamed(&w, {u"CmdStartStop"_qs, u"CboProject"_qs, u"CmdNotes"_qs, u"CmdAdd"_qs,
+                               u"ChkAskMe"_qs, u"TxtAsk"_qs, u"CmdRemove"_qs, u"UpDown"_qs});
+        QCOMPARE(tabChain(&w, &w), expected);
     }
 
     void mainWindowStacksLabelsOverPicturesAndControlsOverLabels() {
         AppRig rig;
-        Form1& f = rig.load();
-        const QList<QWidget*> fromTop{f.UpDown,       f.CmdRemove,    f.TxtMin,      f.Text1,
-                                      f.TxtAsk,       f.CmdAdd,       f.CmdNotes,    f.CboProject,
-                                      f.CmdStartStop, f.ChkAskMe,     f.LblAbout,    f.LblSettings,
-                                      f.Label3,       f.LblTotalTime, f.LblStopTime, f.LblStartTime,
-                                      f.LblReports,   f.ImgTop,       f.ImgBottom};
-        QCOMPARE(zOrder(&f, fromTop), fromTop);
+        auto& w = rig.load();
+        const QList<QWidget*> fromTop = controlsNamed(
+            &w, {u"UpDown"_qs, u"CmdRemove"_qs, u"TxtAsk"_qs, u"CmdAdd"_qs, u"CmdNotes"_qs,
+                 u"CboProject"_qs, u"CmdStartStop"_qs, u"ChkAskMe"_qs, u"LblAbout"_qs,
+                 u"LblSettings"_qs, u"Label3"_qs, u"LblTotalTime"_qs, u"LblStopTime"_qs,
+                 u"LblStartTime"_qs, u"LblReports"_qs, u"ImgTop"_qs, u"ImgBottom"_qs});
+        QCOMPARE(zOrder(&w, fromTop), fromTop);
     }
 
     void mainWindowLabelsShowThePictureThrough() {
         AppRig rig;
-        Form1& f = rig.load();
-        for (QLabel* label :
-             std::initializer_list<QLabel*>{f.LblReports, f.LblSettings, f.LblAbout, f.Label3,
-                                            f.LblStartTime, f.LblStopTime, f.LblTotalTime})
-            QVERIFY2(!label->autoFillBackground(), qPrintable(label->text()));
-        QVERIFY(paintsWhite(f.ChkAskMe));
-        QCOMPARE(f.palette().color(QPalette::Window), QColor(Qt::white));
+        auto& w = rig.load();
+        for (const QString& name :
+             {u"LblReports"_qs, u"LblSettings"_qs, u"LblAbout"_qs, u"Label3"_qs, u"LblStartTime"_qs,
+              u"LblStopTime"_qs, u"LblTotalTime"_qs})
+            QVERIFY2(!rig.find<QLabel>(name)->autoFillBackground(), qPrintable(name));
+        QVERIFY(paintsWhite(rig.find(u"ChkAskMe"_qs)));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
     }
 
     void timeLabelsHoldTheLongestStamp() {
         fonts::installSubstitutes();
         AppRig rig;
-        Form1& f = rig.load();
+        rig.load();
         const QString longest = u"12/29/2026 10:15:40 PM"_qs;
-        for (QLabel* label : {f.LblStartTime, f.LblStopTime})
+        for (const QString& name : {u"LblStartTime"_qs, u"LblStopTime"_qs}) {
+            const QLabel* label = rig.find<QLabel>(name);
             QCOMPARE_LE(QFontMetrics(label->font()).horizontalAdvance(longest), label->width());
+        }
     }
 
     void mainWindowFonts_data() {
@@ -189,12 +195,8 @@ private slots:
         QFETCH(qreal, points);
         QFETCH(bool, underline);
         AppRig rig;
-        Form1& f = rig.load();
-        const QHash<QString, QLabel*> labels{
-            {u"LblReports"_qs, f.LblReports},   {u"LblSettings"_qs, f.LblSettings},
-            {u"LblAbout"_qs, f.LblAbout},       {u"LblStartTime"_qs, f.LblStartTime},
-            {u"LblStopTime"_qs, f.LblStopTime}, {u"LblTotalTime"_qs, f.LblTotalTime}};
-        const QLabel* l = labels.value(label);
+        rig.load();
+        const QLabel* l = rig.find<QLabel>(label);
         QCOMPARE(l->font().family(), u"Arial"_qs);
         QCOMPARE(l->font().pointSizeF(), points);
         QVERIFY(l->font().bold());
@@ -206,84 +208,96 @@ private slots:
         } else {
             QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Qt::black));
         }
-        QCOMPARE(f.Label3->font().family(), u"MS Sans Serif"_qs);
-        QCOMPARE(f.CmdStartStop->font().pointSizeF(), 8.25);
+        QCOMPARE(rig.find(u"Label3"_qs)->font().family(), u"MS Sans Serif"_qs);
+        QCOMPARE(rig.find(u"CmdStartStop"_qs)->font().pointSizeF(), 8.25);
     }
 
     void notesWindowAsDesigned() {
         AppRig rig;
-        Form1& f = rig.load();
-        f.CmdNotes_Click();
-        FrmNotes* n = f.notesWindow();
+        rig.load();
+        rig.typeProject(u"Alpha"_qs);
+        rig.click(u"CmdStartStop"_qs);
+        rig.click(u"CmdNotes"_qs);
+        QWidget* n = rig.find(u"FrmNotes"_qs);
         QVERIFY(n);
         QCOMPARE(n->windowTitle(), u"Notes"_qs);
-        QCOMPARE(n->size(), QSize(6270 / 15, 1470 / 15));
-        checkControls({
-            {"CmdOk", n->CmdOk, {4680, 120, 1455, 1215}, u"&Ok"_qs},
-            {"Text1", n->Text1, {120, 120, 4455, 1215}, {}},
-        });
-        QCOMPARE(tabChain(n, n), (QList<QWidget*>{n->Text1, n->CmdOk}));
+        QCOMPARE(n->size(), QSize(418, 98));
+        checkControls(n, {
+                             {u"CmdOk"_qs, {312, 8, 97, 81}, u"&Ok"_qs},
+                             {u"Text1"_qs, {8, 8, 297, 81}, {}},
+                         });
+        QCOMPARE(tabChain(n, n), controlsNamed(n, {u"Text1"_qs, u"CmdOk"_qs}));
         n->close();
+        rig.click(u"CmdStartStop"_qs);
     }
 
     void settingsWindowAsDesigned() {
-        FakeDialogs dialogs;
-        FrmSettings s(QString(), dialogs);
-        namespace L = frmsettingslayout;
-        QCOMPARE(s.windowTitle(), u"Settings"_qs);
-        QCOMPARE(s.size(), L::ClientSize);
-        QVERIFY(s.minimumSize() != s.maximumSize());
-        QVERIFY(!(s.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(s.palette().color(QPalette::Window), QColor(Qt::white));
+        AppRig rig;
+        rig.load();
+        QTest::mouseClick(rig.find(u"LblSettings"_qs), Qt::LeftButton);
+        QWidget* s = rig.find(u"FrmSettings"_qs);
+        QVERIFY(s);
+        QCOMPARE(s->windowTitle(), u"Settings"_qs);
+        QCOMPARE(s->size(), QSize(465, 298));
+        QVERIFY(s->minimumSize() != s->maximumSize());
+        QVERIFY(!(s->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(s->palette().color(QPalette::Window), QColor(Qt::white));
         // The option buttons may grow to show their whole caption; they never move or shrink.
-        for (const auto& [button, rect, caption] :
-             {std::tuple(s.OptOrangeCream, L::OptOrangeCream, u"Orange Cream"_qs),
-              std::tuple(s.OptBlack, L::OptBlack, u"Black"_qs),
-              std::tuple(s.OptRed, L::OptRed, u"Red"_qs),
-              std::tuple(s.OptDefault, L::OptDefault, u"Default"_qs)}) {
-            QCOMPARE(button->text(), caption);
-            QCOMPARE(button->pos(), rect.pixels().topLeft());
-            QVERIFY(button->width() >= rect.pixels().width());
-            QVERIFY(button->height() >= rect.pixels().height());
-            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(caption));
+        const QList<Control> options{
+            {u"OptOrangeCream"_qs, {16, 272, 89, 17}, u"Orange Cream"_qs},
+            {u"OptBlack"_qs, {320, 120, 81, 13}, u"Black"_qs},
+            {u"OptRed"_qs, {168, 120, 81, 13}, u"Red"_qs},
+            {u"OptDefault"_qs, {16, 120, 89, 17}, u"Default"_qs},
+        };
+        for (const Control& option : options) {
+            const auto* button = s->findChild<QRadioButton*>(option.name);
+            QVERIFY2(button, qPrintable(option.name));
+            QCOMPARE(button->text(), option.caption);
+            QCOMPARE(button->pos(), option.rect.topLeft());
+            QVERIFY(button->width() >= option.rect.width());
+            QVERIFY(button->height() >= option.rect.height());
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(option.name));
             QVERIFY(paintsWhite(button));
-            for (const QWidget* other : s.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (const QWidget* other : s->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if (other != button)
                     QVERIFY2(!button->geometry().intersects(other->geometry()),
-                             qPrintable(caption));
+                             qPrintable(option.name));
             }
         }
-        QVERIFY(paintsWhite(s.ChkMin));
-        checkControls({
-            {"ChkMin", s.ChkMin, L::ChkMin, u"Minimize to try when project starts"_qs},
-            {"ImgExit", s.ImgExit, L::ImgExit, {}},
-            {"ImgTopOrange", s.ImgTopOrange, L::ImgTopOrange, {}},
-            {"ImgTopBlack", s.ImgTopBlack, L::ImgTopBlack, {}},
-            {"ImgTopRed", s.ImgTopRed, L::ImgTopRed, {}},
-            {"ImgTopDefault", s.ImgTopDefault, L::ImgTopDefault, {}},
-            {"ImgBottomRed", s.ImgBottomRed, L::ImgBottomRed, {}},
-            {"ImgBottomBlack", s.ImgBottomBlack, L::ImgBottomBlack, {}},
-            {"ImgBottomDefault", s.ImgBottomDefault, L::ImgBottomDefault, {}},
-            {"ImgBottomOrange", s.ImgBottomOrange, L::ImgBottomOrange, {}},
-        });
-        QCOMPARE(tabChain(&s, &s),
-                 (QList<QWidget*>{s.OptDefault, s.OptRed, s.OptBlack, s.OptOrangeCream, s.ChkMin}));
-        const QList<QWidget*> fromTop{
-            s.ChkMin,       s.OptOrangeCream, s.OptBlack,         s.OptRed,         s.OptDefault,
-            s.ImgExit,      s.ImgTopOrange,   s.ImgTopBlack,      s.ImgTopRed,      s.ImgTopDefault,
-            s.ImgBottomRed, s.ImgBottomBlack, s.ImgBottomDefault, s.ImgBottomOrange};
-        QCOMPARE(zOrder(&s, fromTop), fromTop);
-        QVERIFY(sameImage(s.ImgExit->pixmap(), assets::Exit));
-        QVERIFY(!s.ImgExit->hasScaledContents());
-        QVERIFY(s.ImgTopRed->hasScaledContents());
-        QVERIFY(sameImage(s.ImgTopRed->pixmap(), assets::TopRed));
-        QVERIFY(sameImage(s.ImgBottomOrange->pixmap(), assets::BottomOrange));
+        QVERIFY(paintsWhite(s->findChild<QWidget*>(u"ChkMin"_qs)));
+        checkControls(
+            s, {
+                   {u"ChkMin"_qs, {176, 264, 281, 17}, u"Minimize to try when project starts"_qs},
+                   {u"ImgExit"_qs, {160, 160, 300, 95}, {}},
+                   {u"ImgTopOrange"_qs, {0, 152, 149, 71}, {}},
+                   {u"ImgTopBlack"_qs, {304, 0, 149, 71}, {}},
+                   {u"ImgTopRed"_qs, {152, 0, 149, 71}, {}},
+                   {u"ImgTopDefault"_qs, {0, 0, 149, 71}, {}},
+                   {u"ImgBottomRed"_qs, {160, 64, 137, 55}, {}},
+                   {u"ImgBottomBlack"_qs, {312, 64, 137, 55}, {}},
+                   {u"ImgBottomDefault"_qs, {8, 64, 137, 55}, {}},
+                   {u"ImgBottomOrange"_qs, {8, 216, 137, 55}, {}},
+               });
+        QCOMPARE(tabChain(s, s), controlsNamed(s, {u"OptDefault"_qs, u"OptRed"_qs, u"OptBlack"_qs,
+                                                   u"OptOrangeCream"_qs, u"ChkMin"_qs}));
+        const QList<QWidget*> fromTop = controlsNamed(
+            s, {u"ChkMin"_qs, u"OptOrangeCream"_qs, u"OptBlack"_qs, u"OptRed"_qs, u"OptDefault"_qs,
+                u"ImgExit"_qs, u"ImgTopOrange"_qs, u"ImgTopBlack"_qs, u"ImgTopRed"_qs,
+                u"ImgTopDefault"_qs, u"ImgBottomRed"_qs, u"ImgBottomBlack"_qs,
+                u"ImgBottomDefault"_qs, u"ImgBottomOrange"_qs});
+        QCOMPARE(zOrder(s, fromTop), fromTop);
+        const auto picture = [s](const QString& name) { return s->findChild<QLabel*>(name); };
+        QVERIFY(sameImage(picture(u"ImgExit"_qs)->pixmap(), assets::Exit));
+        QVERIFY(!picture(u"ImgExit"_qs)->hasScaledContents());
+        QVERIFY(picture(u"ImgTopRed"_qs)->hasScaledContents());
+        QVERIFY(sameImage(picture(u"ImgTopRed"_qs)->pixmap(), assets::TopRed));
+        QVERIFY(sameImage(picture(u"ImgBottomOrange"_qs)->pixmap(), assets::BottomOrange));
     }
 
     void aboutWindowAsDesigned() {
         FakeDesktop desktop;
         FakeDialogs dialogs;
-        FrmAbout a(desktop, dialogs);
+        AboutWindow a(desktop, dialogs);
         QCOMPARE(a.objectName(), u"FrmAbout"_qs);
         QCOMPARE(a.windowTitle(), u"About"_qs);
         QCOMPARE(a.size(), QSize(269, 239));
@@ -294,6 +308,7 @@ private slots:
         QVERIFY(panel);
         QCOMPARE(panel->parentWidget(), &a);
         QCOMPARE(panel->geometry(), QRect(8, 8, 257, 225));
+        QVERIFY(paintsWhite(panel));
         const QList<std::tuple<QString, QRect, QString>> onPanel{
             {u"Label4"_qs, {8, 64, 233, 17}, u"Freeware Edition"_qs},
             {u"Label3"_qs, {8, 168, 233, 17}, u"tallyhawk@example.com"_qs},
@@ -334,12 +349,13 @@ private slots:
     void aboutCreditLineFitsItsLabel() {
         FakeDesktop desktop;
         FakeDialogs dialogs;
-        FrmAbout a(desktop, dialogs);
+        AboutWindow a(desktop, dialogs);
+        const auto* credit = a.findChild<QLabel*>(u"Label1"_qs);
         // Two or three lines, never cut off at the bottom.
-        const int lines = a.Label1->heightForWidth(a.Label1->width()) /
-                          QFontMetrics(a.Label1->font()).lineSpacing();
+        const int height = credit->heightForWidth(credit->width());
+        const int lines = height / QFontMetrics(credit->font()).lineSpacing();
         QVERIFY2(lines >= 2 && lines <= 3, qPrintable(QString::number(lines)));
-        QVERIFY(a.Label1->heightForWidth(a.Label1->width()) <= a.Label1->height());
+        QVERIFY(height <= credit->height());
     }
 };
 

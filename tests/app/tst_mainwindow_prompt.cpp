@@ -1,4 +1,4 @@
-#include "app/frmnotes.h"
+#include "app/noteswindow.h"
 #include "app/programend.h"
 #include "app/shutdownsignals.h"
 #include "tests/support/apprig.h"
@@ -20,8 +20,8 @@
 namespace {
 
 void start(AppRig& rig, const QString& project) {
-    rig.form->CboProject->setEditText(project);
-    rig.form->CmdStartStop->click();
+    rig.typeProject(project);
+    rig.click(u"CmdStartStop"_qs);
 }
 
 // The log's lines after the start lines of the first record.
@@ -61,7 +61,7 @@ enum class Ending { CloseBox, ExitItem, DesktopSessionEnd, Sigterm, Sigint };
 
 } // namespace
 
-class TestForm1Prompt : public QObject {
+class TestMainWindowPrompt : public QObject {
     Q_OBJECT
 private slots:
     void notesAreLoggedWhenTheWindowCloses_data() {
@@ -84,28 +84,28 @@ private slots:
         QFETCH(bool, byOk);
         QFETCH(QByteArray, logged);
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.runMinutes(10);
-        form.CmdNotes->click();
-        FrmNotes* notes = form.notesWindow();
+        rig.click(u"CmdNotes"_qs);
+        QWidget* notes = notesWindow(rig);
         QVERIFY(notes && notes->isVisible());
         QCOMPARE(notes->windowTitle(), u"Notes"_qs);
-        notes->Text1->setPlainText(note);
+        noteBox(rig)->setPlainText(note);
         if (byOk)
-            notes->CmdOk->click();
+            notes->findChild<QPushButton*>(u"CmdOk"_qs)->click();
         else
             notes->close();
         QCOMPARE(afterStart(rig), logged);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!form.notesWindow());
+        QVERIFY(!notesWindow(rig));
     }
 
     // A no-break space is a character of its own in the log's character set.
     void aNoteIsLoggedExactlyAsTyped() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.show();
+        MainWindow& window = rig.load();
+        window.show();
         start(rig, u"Alpha"_qs);
         rig.find<QPushButton>(u"CmdNotes"_qs)->click();
         typeNote(rig, u"10\u00a0km \u00e9t\u00e9"_qs);
@@ -119,9 +119,9 @@ private slots:
     // Resizable, with a close box and a minimise box, but no maximise box.
     void notesWindowHasNoMaximiseBox() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
-        form.CmdNotes->click();
+        rig.click(u"CmdNotes"_qs);
         QWidget* notes = notesWindow(rig);
         QVERIFY(notes && notes->isVisible());
         for (const Qt::WindowFlags flags : {notes->windowFlags(), notes->windowHandle()->flags()}) {
@@ -135,33 +135,33 @@ private slots:
 
     void aNoteSavedAfterItsSessionFollowsTheRecord() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
-        form.CmdNotes->click();
-        form.notesWindow()->Text1->setPlainText(u"late"_qs);
+        rig.click(u"CmdNotes"_qs);
+        noteBox(rig)->setPlainText(u"late"_qs);
         rig.runSeconds(3);
-        form.CmdStartStop->click();
-        form.notesWindow()->close();
+        rig.click(u"CmdStartStop"_qs);
+        notesWindow(rig)->close();
         QVERIFY(rig.log().endsWith("<!--  END SESSION  -->\r\n\r\n\r\n"
                                    "6/3/2008 9:00:08 AM [Notes] late\r\n"));
     }
 
     void aNoteThatCannotBeWrittenIsShownToCopy() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
-        form.CmdNotes->click();
+        rig.click(u"CmdNotes"_qs);
         QFile::remove(rig.path(u"Tasks.txt"_qs));
         QVERIFY(QDir(rig.dir.path()).mkdir(u"Tasks.txt"_qs));
-        form.notesWindow()->Text1->setPlainText(u"Keep me"_qs);
-        form.notesWindow()->close();
+        noteBox(rig)->setPlainText(u"Keep me"_qs);
+        notesWindow(rig)->close();
         QCOMPARE(rig.dialogs.messages.size(), 1);
         QCOMPARE(rig.dialogs.messages[0].icon, Dialogs::Icon::Warning);
         QVERIFY(rig.dialogs.messages[0].text.contains(u"Keep me"_qs));
         QVERIFY(rig.dialogs.messages[0].text.contains(rig.path(u"Tasks.txt"_qs)));
         // Written with the stop lines once the log can be written again.
         QVERIFY(QDir(rig.dir.path()).rmdir(u"Tasks.txt"_qs));
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         QVERIFY(rig.log().startsWith("6/3/2008 9:00:05 AM [Notes] Keep me\r\n"
                                      "6/3/2008 9:00:05 AM [Stopped] Alpha\r\n"));
     }
@@ -180,82 +180,82 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QString, question);
         AppRig rig;
-        Form1& form = rig.load();
-        form.CboProject->setEditText(project);
+        rig.load();
+        rig.typeProject(project);
         rig.dialogs.answerQuestion(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-        form.MnuNotes->trigger();
+        rig.find<QAction>(u"MnuNotes"_qs)->trigger();
         QCOMPARE(rig.dialogs.messages[0].text, question);
         QCOMPARE(rig.dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
-        QCOMPARE(form.isRunning(), yes && !project.isEmpty());
+        QCOMPARE(rig.session().isRunning(), yes && !project.isEmpty());
         if (yes && project.isEmpty())
             QCOMPARE(rig.dialogs.messages.last().text, u"Please enter a project name"_qs);
-        QVERIFY(!form.notesWindow());
+        QVERIFY(!notesWindow(rig));
     }
 
     void notesFromTheMenuDuringASessionOpenTheWindow() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
-        form.MnuNotes->trigger();
-        QVERIFY(form.notesWindow() && form.notesWindow()->isVisible());
+        rig.find<QAction>(u"MnuNotes"_qs)->trigger();
+        QVERIFY(notesWindow(rig) && notesWindow(rig)->isVisible());
         QVERIFY(rig.dialogs.messages.isEmpty());
     }
 
     void promptsEveryIntervalWithOneNotesWindow() {
         AppRig rig;
-        Form1& form = rig.load();
+        MainWindow& window = rig.load();
         start(rig, u"Alpha"_qs);
         rig.runMinutes(29);
         QCOMPARE(rig.desktop.beeps, 0);
-        QVERIFY(!form.notesWindow());
+        QVERIFY(!notesWindow(rig));
         rig.runMinutes(1);
         QCOMPARE(rig.desktop.beeps, 1);
-        FrmNotes* notes = form.notesWindow();
+        QWidget* notes = notesWindow(rig);
         QVERIFY(notes && notes->isVisible());
         QCOMPARE(notes->windowTitle(), u"What are you doing now?"_qs);
         QCOMPARE(rig.placement.topMost, QList<QWidget*>{notes});
-        QCOMPARE(form.TxtMin->text(), u"0"_qs);
+        QCOMPARE(rig.session().minuteCount(), 0);
 
-        notes->Text1->setPlainText(u"half typed"_qs);
+        noteBox(rig)->setPlainText(u"half typed"_qs);
         rig.runMinutes(30);
         QCOMPARE(rig.desktop.beeps, 2);
-        QCOMPARE(form.notesWindow(), notes);
-        QCOMPARE(notes->Text1->toPlainText(), u"half typed"_qs);
-        QCOMPARE(form.findChildren<FrmNotes*>().size(), 1);
+        QCOMPARE(notesWindow(rig), notes);
+        QCOMPARE(noteBox(rig)->toPlainText(), u"half typed"_qs);
+        QCOMPARE(window.findChildren<NotesWindow*>().size(), 1);
     }
 
     void promptWorksWhileTheWindowIsInTheTray() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.show();
+        MainWindow& window = rig.load();
+        window.show();
         start(rig, u"Alpha"_qs);
-        form.setWindowState(Qt::WindowMinimized);
-        QVERIFY(form.isHidden());
+        window.setWindowState(Qt::WindowMinimized);
+        QVERIFY(window.isHidden());
         rig.runMinutes(30);
-        QVERIFY(form.notesWindow()->isVisible());
-        QVERIFY(form.isHidden());
+        QVERIFY(notesWindow(rig)->isVisible());
+        QVERIFY(window.isHidden());
     }
 
     void anUncheckedBoxNeverPromptsAndTheCountGoesOn() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.show();
+        MainWindow& window = rig.load();
+        window.show();
         QTest::mouseClick(rig.find(u"ChkAskMe"_qs), Qt::LeftButton);
         start(rig, u"Alpha"_qs);
         rig.runMinutes(61);
         QCOMPARE(rig.desktop.beeps, 0);
         QVERIFY(!notesWindow(rig));
-        QCOMPARE(rig.find<QLineEdit>(u"TxtMin"_qs)->text(), u"61"_qs);
+        QCOMPARE(rig.session().minuteCount(), 61);
     }
 
     void changingTheIntervalRestartsTheCount() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.runMinutes(15);
-        form.UpDown->setValue(10);
-        QCOMPARE(form.TxtAsk->text(), u"10"_qs);
-        QCOMPARE(form.TxtMin->text(), u"0"_qs);
+        rig.find<UpDownControl>(u"UpDown"_qs)->setValue(10);
+        QCOMPARE(rig.find<QLineEdit>(u"TxtAsk"_qs)->text(), u"10"_qs);
+        QCOMPARE(rig.session().minuteCount(), 0);
         rig.runMinutes(9);
         QCOMPARE(rig.desktop.beeps, 0);
         rig.runMinutes(1);
@@ -264,13 +264,13 @@ private slots:
 
     void checkingTheBoxRestartsTheCount() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.ChkAskMe->setChecked(false);
+        rig.load();
+        rig.find<QCheckBox>(u"ChkAskMe"_qs)->setChecked(false);
         start(rig, u"Alpha"_qs);
         rig.runMinutes(20);
-        QCOMPARE(form.TxtMin->text(), u"20"_qs);
-        form.ChkAskMe->setChecked(true);
-        QCOMPARE(form.TxtMin->text(), u"0"_qs);
+        QCOMPARE(rig.session().minuteCount(), 20);
+        rig.find<QCheckBox>(u"ChkAskMe"_qs)->setChecked(true);
+        QCOMPARE(rig.session().minuteCount(), 0);
         rig.runMinutes(29);
         QCOMPARE(rig.desktop.beeps, 0);
         rig.runMinutes(1);
@@ -280,70 +280,69 @@ private slots:
     void anIntervalWithALeadingZeroNeverPrompts() {
         AppRig rig;
         rig.writeFile(u"Settings.ini"_qs, "[Textboxes]\r\nTxtAsk=030\r\n");
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.runMinutes(61);
         QCOMPARE(rig.desktop.beeps, 0);
-        QCOMPARE(form.TxtMin->text(), u"61"_qs);
+        QCOMPARE(rig.session().minuteCount(), 61);
     }
 
     void trayMenuFollowsTheSession() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.show();
-        QCOMPARE(form.MnuStartStop->text(), u"Start Project"_qs);
+        MainWindow& window = rig.load();
+        window.show();
+        QCOMPARE(rig.find<QAction>(u"MnuStartStop"_qs)->text(), u"Start Project"_qs);
         start(rig, u"Alpha"_qs);
-        QCOMPARE(form.MnuStartStop->text(), u"&Stop Project"_qs);
-        form.setWindowState(Qt::WindowMinimized);
+        QCOMPARE(rig.find<QAction>(u"MnuStartStop"_qs)->text(), u"&Stop Project"_qs);
+        window.setWindowState(Qt::WindowMinimized);
         QVERIFY(rig.tray.shown);
         QCOMPARE(rig.tray.tip, u"Tallyhawk 1.0"_qs);
         rig.runSeconds(7);
-        QCOMPARE(form.MnuElapsed->text(), u"Elapsed Time: 0d 0h 0m 7s"_qs);
+        QCOMPARE(rig.find<QAction>(u"MnuElapsed"_qs)->text(), u"Elapsed Time: 0d 0h 0m 7s"_qs);
 
         // Stop from the menu leaves the window in the tray.
-        form.MnuStartStop->trigger();
-        QCOMPARE(form.MnuStartStop->text(), u"S&tart Project"_qs);
-        QVERIFY(form.isHidden());
+        rig.find<QAction>(u"MnuStartStop"_qs)->trigger();
+        QCOMPARE(rig.find<QAction>(u"MnuStartStop"_qs)->text(), u"S&tart Project"_qs);
+        QVERIFY(window.isHidden());
         QVERIFY(rig.tray.shown);
         QVERIFY(
             rig.log().endsWith("[Total Time] 0d 0h 0m 7s\r\n<!--  END SESSION  -->\r\n\r\n\r\n"));
 
         // Start from the menu with no name brings the window back.
-        form.CboProject->setEditText(QString());
-        form.MnuStartStop->trigger();
+        rig.typeProject(QString());
+        rig.find<QAction>(u"MnuStartStop"_qs)->trigger();
         QCOMPARE(rig.dialogs.messageTexts().last(), u"Please enter a project name"_qs);
-        QVERIFY(form.isVisible());
+        QVERIFY(window.isVisible());
         QVERIFY(!rig.tray.shown);
     }
 
     void trayIconRestoresOnDoubleClickOnly() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.show();
-        form.setWindowState(Qt::WindowMinimized);
-        QVERIFY(form.isHidden());
+        MainWindow& window = rig.load();
+        window.show();
+        window.setWindowState(Qt::WindowMinimized);
+        QVERIFY(window.isHidden());
         rig.tray.click(TrayIcon::Event::LeftButtonDown);
-        QVERIFY(form.isHidden());
-        QCOMPARE(form.RespondToTray(TrayIcon::Event::LeftButtonDown), 0);
+        QVERIFY(window.isHidden());
         rig.tray.click(TrayIcon::Event::LeftDoubleClick);
-        QVERIFY(form.isVisible());
-        QVERIFY(!(form.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.isVisible());
+        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
         QVERIFY(!rig.tray.shown);
 
-        form.setWindowState(Qt::WindowMinimized);
-        form.MnuOpen->trigger();
-        QVERIFY(form.isVisible());
+        window.setWindowState(Qt::WindowMinimized);
+        rig.find<QAction>(u"MnuOpen"_qs)->trigger();
+        QVERIFY(window.isVisible());
         QVERIFY(!rig.tray.shown);
     }
 
     void withoutANotificationAreaMinimisingKeepsTheWindow() {
         AppRig rig;
         rig.tray.available = false;
-        Form1& form = rig.load();
-        form.show();
-        form.setWindowState(Qt::WindowMinimized);
-        QVERIFY(!form.isHidden());
-        QVERIFY(form.windowState() & Qt::WindowMinimized);
+        MainWindow& window = rig.load();
+        window.show();
+        window.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!window.isHidden());
+        QVERIFY(window.windowState() & Qt::WindowMinimized);
         QCOMPARE(rig.tray.adds, 0);
     }
 
@@ -360,25 +359,25 @@ private slots:
     void endingWithAnOpenNoteDiscardsIt() {
         QFETCH(Ending, ending);
         AppRig rig;
-        Form1& form = rig.load();
+        MainWindow& window = rig.load();
         ShutdownSignals shutdownSignals;
-        connectProgramEnd(*qApp, form, shutdownSignals);
-        form.show();
+        app::connectProgramEnd(*qApp, window, shutdownSignals);
+        window.show();
         start(rig, u"Alpha"_qs);
         rig.runSeconds(4);
         rig.find<QPushButton>(u"CmdNotes"_qs)->click();
         typeNote(rig, u"discarded at exit"_qs);
 
-        QTimer::singleShot(0, &form, [&] {
+        QTimer::singleShot(0, &window, [&] {
             switch (ending) {
             case Ending::CloseBox:
-                form.close();
+                window.close();
                 break;
             case Ending::ExitItem:
                 rig.find<QAction>(u"MnuExit"_qs)->trigger();
                 break;
             case Ending::DesktopSessionEnd:
-                form.requestShutdown();
+                window.requestShutdown();
                 break;
             case Ending::Sigterm:
                 std::raise(SIGTERM);
@@ -392,7 +391,7 @@ private slots:
         QTimer guard;
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, qApp, [&] { QCoreApplication::exit(1); });
-        QObject::connect(&form, &Form1::unloaded, [&] { ended = true; });
+        QObject::connect(&window, &MainWindow::unloaded, [&] { ended = true; });
         guard.start(20000);
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(ended);
@@ -404,18 +403,18 @@ private slots:
 
     void exitFromTheMenuRemovesTheIconAndCompletesTheRecord() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.show();
+        MainWindow& window = rig.load();
+        window.show();
         start(rig, u"Alpha"_qs);
-        form.setWindowState(Qt::WindowMinimized);
-        form.CmdNotes->click();
-        form.notesWindow()->Text1->setPlainText(u"discarded at exit"_qs);
-        form.MnuExit->trigger();
+        window.setWindowState(Qt::WindowMinimized);
+        rig.click(u"CmdNotes"_qs);
+        noteBox(rig)->setPlainText(u"discarded at exit"_qs);
+        rig.find<QAction>(u"MnuExit"_qs)->trigger();
         QVERIFY(!rig.tray.shown);
         QVERIFY(rig.log().endsWith("<!--  END SESSION  -->\r\n\r\n\r\n"));
         QVERIFY(!rig.log().contains("discarded"));
     }
 };
 
-QTEST_MAIN(TestForm1Prompt)
-#include "tst_form1_prompt.moc"
+QTEST_MAIN(TestMainWindowPrompt)
+#include "tst_mainwindow_prompt.moc"

@@ -1,4 +1,4 @@
-#include "reports/frmlog.h"
+#include "reports/reportswindow.h"
 
 #include "reports/logfiles.h"
 #include "reports/logpane.h"
@@ -6,60 +6,63 @@
 #include "reports/reportmodel.h"
 #include "storage/datafiles.h"
 #include "ui/dialogs.h"
-#include "ui/frmloglayout.h"
+#include "ui/reportswindowlayout.h"
 
 #include <QFile>
 #include <QPushButton>
 #include <QTreeView>
 
-FrmLog::FrmLog(QString appFolder, Dialogs& dialogs, LogPrinter& printer, QWidget* parent)
+ReportsWindow::ReportsWindow(QString appFolder, Dialogs& dialogs, LogPrinter& printer,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , Text1(new LogPane(this))
-    , TV1(new QTreeView(this))
-    , Command1(new QPushButton(QStringLiteral("Clear Log and Exit"), this))
-    , Command2(new QPushButton(QStringLiteral("Save Log"), this))
-    , Command3(new QPushButton(QStringLiteral("Print Log"), this))
+    , m_logPane(new LogPane(this))
+    , m_reportTree(new QTreeView(this))
+    , m_clearButton(new QPushButton(QStringLiteral("Clear Log and Exit"), this))
+    , m_saveButton(new QPushButton(QStringLiteral("Save Log"), this))
+    , m_printButton(new QPushButton(QStringLiteral("Print Log"), this))
     , m_appFolder(std::move(appFolder))
     , m_dialogs(dialogs)
     , m_printer(printer) {
+    namespace L = reportswindowlayout;
     setObjectName(QStringLiteral("FrmLog"));
-    Text1->setObjectName(QStringLiteral("Text1"));
-    TV1->setObjectName(QStringLiteral("TV1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command3->setObjectName(QStringLiteral("Command3"));
+    m_logPane->setObjectName(QStringLiteral("Text1"));
+    m_reportTree->setObjectName(QStringLiteral("TV1"));
+    m_clearButton->setObjectName(QStringLiteral("Command1"));
+    m_saveButton->setObjectName(QStringLiteral("Command2"));
+    m_printButton->setObjectName(QStringLiteral("Command3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Reports"));
-    resize(frmloglayout::ClientSize);
+    resize(L::ClientSize);
 
-    place(Command3, frmloglayout::Command3);
-    place(Command2, frmloglayout::Command2);
-    place(TV1, frmloglayout::TV1);
-    place(Command1, frmloglayout::Command1);
-    place(Text1, frmloglayout::Text1);
-    // Children are stacked in creation order; the design lists Command3 on top.
-    Text1->lower();
-    TV1->setHeaderHidden(true);
-    TV1->setUniformRowHeights(true);
+    place(m_printButton, L::PrintButton);
+    place(m_saveButton, L::SaveButton);
+    place(m_reportTree, L::ReportTree);
+    place(m_clearButton, L::ClearButton);
+    place(m_logPane, L::LogPane);
+    // Children are stacked in creation order; the design has the print button on top and
+    // the pane at the bottom.
+    m_logPane->lower();
+    m_reportTree->setHeaderHidden(true);
+    m_reportTree->setUniformRowHeights(true);
 
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, TV1);
-    setTabOrder(TV1, Command2);
-    setTabOrder(Command2, Command3);
+    setTabOrder(m_logPane, m_clearButton);
+    setTabOrder(m_clearButton, m_reportTree);
+    setTabOrder(m_reportTree, m_saveButton);
+    setTabOrder(m_saveButton, m_printButton);
 
-    connect(Command1, &QPushButton::clicked, this, &FrmLog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmLog::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &FrmLog::Command3_Click);
+    connect(m_clearButton, &QPushButton::clicked, this, &ReportsWindow::clearLog);
+    connect(m_saveButton, &QPushButton::clicked, this, &ReportsWindow::saveLog);
+    connect(m_printButton, &QPushButton::clicked, this, &ReportsWindow::printLog);
 }
 
-FrmLog::~FrmLog() = default;
+ReportsWindow::~ReportsWindow() = default;
 
-QString FrmLog::logPath() const {
+QString ReportsWindow::logPath() const {
     return datafiles::path(m_appFolder, datafiles::Tasks);
 }
 
-QByteArray FrmLog::readLog() {
+QByteArray ReportsWindow::readLog() {
     const QString path = logPath();
     if (!datafiles::FileExists(path))
         return {};
@@ -76,32 +79,32 @@ QByteArray FrmLog::readLog() {
     return bytes;
 }
 
-void FrmLog::Form_Load() {
+void ReportsWindow::loadLog() {
     // Once per window: an open window keeps what it showed when it was opened.
-    if (m_model)
+    if (m_report)
         return;
     QByteArray bytes = readLog();
-    Text1->showLog(bytes);
+    m_logPane->showLog(bytes);
     // The tree keeps the log as read: what the user types into the pane changes only what
     // is printed.
-    m_model = new ReportModel(ReportTree::build(std::move(bytes)), this);
-    TV1->setModel(m_model);
-    TV1->expand(m_model->rootIndex());
+    m_report = new ReportModel(ReportTree::build(std::move(bytes)), this);
+    m_reportTree->setModel(m_report);
+    m_reportTree->expand(m_report->rootIndex());
 }
 
-void FrmLog::Command1_Click() {
+void ReportsWindow::clearLog() {
     const Dialogs::Message confirm{QStringLiteral("Are you sure you want to clear the log file?"),
                                    QStringLiteral("confirm"), Dialogs::Buttons::YesNo,
                                    Dialogs::Icon::None, Dialogs::Modality::Application};
     if (m_dialogs.messageBox(this, confirm) != Dialogs::Answer::Yes)
         return;
-    Text1->clear();
+    m_logPane->clear();
     // A failed write has shown its box already; the window closes all the same.
-    WriteFile(logPath(), Text1->toPlainText());
+    writeFile(logPath(), m_logPane->toPlainText());
     close();
 }
 
-void FrmLog::Command2_Click() {
+void ReportsWindow::saveLog() {
     const Dialogs::SaveOptions options{QStringLiteral("Save As"),
                                        QStringLiteral("All Files (*.txt)|*.txt")};
     const std::optional<QString> target = m_dialogs.saveFileName(this, options);
@@ -118,24 +121,23 @@ void FrmLog::Command2_Click() {
                           Dialogs::Buttons::Ok, Dialogs::Icon::None, Dialogs::Modality::System});
 }
 
-void FrmLog::Command3_Click() {
-    const FileResult printed = m_printer.print(Text1->toPlainText() + u'\n');
+void ReportsWindow::printLog() {
+    const FileResult printed = m_printer.print(m_logPane->toPlainText() + u'\n');
     if (!printed)
         warn(printed.message(u"print to"));
 }
 
-bool FrmLog::WriteFile(const QString& path, const QString& text) {
+void ReportsWindow::writeFile(const QString& path, const QString& text) {
     const logfiles::WriteResult written = logfiles::replaceText(path, text);
     if (written.result)
-        return true;
+        return;
     const QString title =
         QString::number(written.errorNumber) + QStringLiteral(" - ") + ApplicationTitle.toString();
     m_dialogs.messageBox(this, {written.result.message(), title, Dialogs::Buttons::Ok,
                                 Dialogs::Icon::Warning, Dialogs::Modality::Application});
-    return false;
 }
 
-void FrmLog::warn(const QString& text) {
+void ReportsWindow::warn(const QString& text) {
     m_dialogs.messageBox(this, {text, QString(), Dialogs::Buttons::Ok, Dialogs::Icon::Warning,
                                 Dialogs::Modality::Application});
 }

@@ -6,7 +6,7 @@
 
 // The Settings window's design, in twips. Controls are listed from the top of the z-order
 // down; the tab order is OptDefault, OptRed, OptBlack, OptOrangeCream, ChkMin.
-namespace frmsettingslayout {
+namespace settingswindowlayout {
 
 inline constexpr QSize ClientSize{6975 / 15, 4470 / 15};
 
@@ -25,4 +25,4 @@ inline constexpr TwipsRect ImgBottomBlack{4680, 960, 2055, 825};
 inline constexpr TwipsRect ImgBottomDefault{120, 960, 2055, 825};
 inline constexpr TwipsRect ImgBottomOrange{120, 3240, 2055, 825};
 
-} // namespace frmsettingslayout
+} // namespace settingswindowlayout

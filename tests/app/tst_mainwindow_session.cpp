@@ -15,28 +15,28 @@ const QByteArray Begin = "<!--  BEGIN SESSION //-->\r\n";
 const QByteArray End = "<!--  END SESSION  -->\r\n\r\n\r\n";
 
 void start(AppRig& rig, const QString& project, std::optional<QString> comment = std::nullopt) {
-    rig.form->CboProject->setEditText(project);
+    rig.typeProject(project);
     rig.dialogs.answerInput(comment);
-    rig.form->CmdStartStop->click();
+    rig.click(u"CmdStartStop"_qs);
 }
 
 } // namespace
 
-class TestForm1Session : public QObject {
+class TestMainWindowSession : public QObject {
     Q_OBJECT
 private slots:
     void startsIdleWithDesignValues() {
         AppRig rig;
-        Form1& form = rig.load();
-        QCOMPARE(form.CmdStartStop->text(), u"&Start"_qs);
-        QVERIFY(!form.CmdNotes->isEnabled());
-        QCOMPARE(form.LblStartTime->text(), u"0:00"_qs);
-        QCOMPARE(form.LblStopTime->text(), u"0:00"_qs);
-        QCOMPARE(form.LblTotalTime->text(), u"N/A"_qs);
-        QCOMPARE(form.TxtAsk->text(), u"30"_qs);
-        QCOMPARE(form.MnuStartStop->text(), u"Start Project"_qs);
-        QCOMPARE(form.MnuElapsed->text(), u"Elapsed Time"_qs);
-        QVERIFY(!form.Timer1->isEnabled());
+        rig.load();
+        QCOMPARE(rig.find<QPushButton>(u"CmdStartStop"_qs)->text(), u"&Start"_qs);
+        QVERIFY(!rig.find<QPushButton>(u"CmdNotes"_qs)->isEnabled());
+        QCOMPARE(rig.find<QLabel>(u"LblStartTime"_qs)->text(), u"0:00"_qs);
+        QCOMPARE(rig.find<QLabel>(u"LblStopTime"_qs)->text(), u"0:00"_qs);
+        QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"N/A"_qs);
+        QCOMPARE(rig.find<QLineEdit>(u"TxtAsk"_qs)->text(), u"30"_qs);
+        QCOMPARE(rig.find<QAction>(u"MnuStartStop"_qs)->text(), u"Start Project"_qs);
+        QCOMPARE(rig.find<QAction>(u"MnuElapsed"_qs)->text(), u"Elapsed Time"_qs);
+        QVERIFY(!rig.timer->isEnabled());
         QVERIFY(rig.log().isNull());
     }
 
@@ -56,7 +56,7 @@ private slots:
         QFETCH(std::optional<QString>, answer);
         QFETCH(QByteArray, commentLine);
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Website redesign"_qs, answer);
 
         QCOMPARE(rig.dialogs.inputs.size(), 1);
@@ -68,24 +68,24 @@ private slots:
         const QByteArray started =
             Begin + "6/3/2008 9:00:05 AM [Started] Website redesign\r\n" + commentLine;
         QCOMPARE(rig.log(), started);
-        QVERIFY(form.isRunning());
-        QVERIFY(form.CmdNotes->isEnabled());
-        QVERIFY(!form.CboProject->isEnabled());
-        QVERIFY(!form.CmdAdd->isEnabled());
-        QVERIFY(!form.CmdRemove->isEnabled());
-        QCOMPARE(form.MnuStartStop->text(), u"&Stop Project"_qs);
+        QVERIFY(rig.session().isRunning());
+        QVERIFY(rig.find<QPushButton>(u"CmdNotes"_qs)->isEnabled());
+        QVERIFY(!rig.find<QComboBox>(u"CboProject"_qs)->isEnabled());
+        QVERIFY(!rig.find<QPushButton>(u"CmdAdd"_qs)->isEnabled());
+        QVERIFY(!rig.find<QPushButton>(u"CmdRemove"_qs)->isEnabled());
+        QCOMPARE(rig.find<QAction>(u"MnuStartStop"_qs)->text(), u"&Stop Project"_qs);
 
         rig.clock.advanceSecs(4534);
         rig.runSeconds(1);
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         QCOMPARE(rig.log(), started +
                                 "6/3/2008 10:15:40 AM [Stopped] Website redesign\r\n"
                                 "[Total Time] 0d 1h 15m 35s\r\n" +
                                 End);
-        QVERIFY(!form.isRunning());
-        QCOMPARE(form.LblStopTime->text(), u"6/3/2008 10:15:40 AM"_qs);
-        QCOMPARE(form.MnuStartStop->text(), u"S&tart Project"_qs);
-        QVERIFY(!form.Timer1->isEnabled());
+        QVERIFY(!rig.session().isRunning());
+        QCOMPARE(rig.find<QLabel>(u"LblStopTime"_qs)->text(), u"6/3/2008 10:15:40 AM"_qs);
+        QCOMPARE(rig.find<QAction>(u"MnuStartStop"_qs)->text(), u"S&tart Project"_qs);
+        QVERIFY(!rig.timer->isEnabled());
     }
 
     void startingCommentIsLoggedOnOneLine_data() {
@@ -113,12 +113,12 @@ private slots:
     // start lines are written first and the record is then completed.
     void shutdownWhileTheStartBoxIsOpenCompletesTheRecordInOrder() {
         AppRig rig;
-        Form1& form = rig.load();
-        QSignalSpy unloaded(&form, &Form1::unloaded);
-        form.CboProject->setEditText(u"Alpha"_qs);
+        MainWindow& window = rig.load();
+        QSignalSpy unloaded(&window, &MainWindow::unloaded);
+        rig.typeProject(u"Alpha"_qs);
         rig.dialogs.answerInput(u"Comment"_qs, [&] {
             rig.clock.advanceSecs(3);
-            form.requestShutdown();
+            window.requestShutdown();
             QCOMPARE(unloaded.size(), 0);
         });
         rig.find<QPushButton>(u"CmdStartStop"_qs)->click();
@@ -134,80 +134,80 @@ private slots:
 
     void stopBeforeTheFirstTickLogsNotAvailable() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.clock.advanceMs(400);
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         QVERIFY(rig.log().endsWith("[Total Time] N/A\r\n" + End));
     }
 
     void refusesAnEmptyProjectName() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.CmdStartStop->click();
+        rig.load();
+        rig.click(u"CmdStartStop"_qs);
         QCOMPARE(rig.dialogs.messageTexts(), QStringList{u"Please enter a project name"_qs});
         QCOMPARE(rig.dialogs.messages[0].title, QString());
         QCOMPARE(rig.dialogs.messages[0].icon, Dialogs::Icon::None);
         QVERIFY(rig.dialogs.inputs.isEmpty());
-        QVERIFY(!form.isRunning());
+        QVERIFY(!rig.session().isRunning());
         QVERIFY(!QFile::exists(rig.path(u"Tasks.txt"_qs)));
         QVERIFY(!QFile::exists(rig.path(u"Projects.txt"_qs)));
     }
 
     void secondSessionShowsNotAvailableUntilItsFirstTick() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.runSeconds(5);
-        form.CmdStartStop->click();
-        QCOMPARE(form.LblTotalTime->text(), u"0d 0h 0m 5s"_qs);
+        rig.click(u"CmdStartStop"_qs);
+        QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"0d 0h 0m 5s"_qs);
         rig.clock.advanceSecs(100);
         start(rig, u"Alpha"_qs);
-        QCOMPARE(form.LblStopTime->text(), QString());
-        QCOMPARE(form.LblTotalTime->text(), u"N/A"_qs);
+        QCOMPARE(rig.find<QLabel>(u"LblStopTime"_qs)->text(), QString());
+        QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"N/A"_qs);
         rig.runSeconds(1);
-        QCOMPARE(form.LblTotalTime->text(), u"0d 0h 0m 1s"_qs);
+        QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"0d 0h 0m 1s"_qs);
     }
 
     void theFirstTimerEventAfterStartIsATick() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.runSeconds(1);
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         // Started again within the same second as the last tick.
         start(rig, u"Alpha"_qs);
         rig.timer->fire();
-        QCOMPARE(form.LblTotalTime->text(), u"0d 0h 0m 0s"_qs);
+        QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"0d 0h 0m 0s"_qs);
     }
 
     void elapsedTimeIsShownOnTheLabelAndTheMenu() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.clock.advanceSecs(3 * 86400 + 3660);
         rig.runSeconds(1);
-        QCOMPARE(form.LblTotalTime->text(), u"3d 1h 1m 1s"_qs);
-        QCOMPARE(form.MnuElapsed->text(), u"Elapsed Time: 3d 1h 1m 1s"_qs);
+        QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"3d 1h 1m 1s"_qs);
+        QCOMPARE(rig.find<QAction>(u"MnuElapsed"_qs)->text(), u"Elapsed Time: 3d 1h 1m 1s"_qs);
     }
 
     void minuteCounterStepsEverySixtyTicks() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.ChkAskMe->setChecked(false);
+        rig.load();
+        rig.find<QCheckBox>(u"ChkAskMe"_qs)->setChecked(false);
         start(rig, u"Alpha"_qs);
         rig.runSeconds(59);
-        QCOMPARE(form.TxtMin->text(), u"0"_qs);
+        QCOMPARE(rig.session().minuteCount(), 0);
         rig.runSeconds(1);
-        QCOMPARE(form.TxtMin->text(), u"1"_qs);
+        QCOMPARE(rig.session().minuteCount(), 1);
         rig.runSeconds(60);
-        QCOMPARE(form.TxtMin->text(), u"2"_qs);
+        QCOMPARE(rig.session().minuteCount(), 2);
     }
 
     void missedSecondsAreNotTicksButTheTimeStaysExact() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.ChkAskMe->setChecked(false);
+        rig.load();
+        rig.find<QCheckBox>(u"ChkAskMe"_qs)->setChecked(false);
         start(rig, u"Alpha"_qs);
         // Several timer events within one second make one tick; a busy spell of 90 seconds
         // makes one tick too.
@@ -218,18 +218,18 @@ private slots:
         rig.clock.advanceSecs(90);
         rig.timer->fire();
         rig.runSeconds(58);
-        QCOMPARE(form.TxtMin->text(), u"1"_qs);
-        QCOMPARE(form.LblTotalTime->text(), u"0d 0h 2m 28s"_qs);
+        QCOMPARE(rig.session().minuteCount(), 1);
+        QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"0d 0h 2m 28s"_qs);
     }
 
     void stampsAtMidnightCarryTheDateAlone() {
         AppRig rig;
         rig.clock.set(QDateTime(QDate(2008, 6, 3), QTime(0, 0)));
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Night"_qs);
         rig.clock.advanceSecs(86399);
         rig.runSeconds(1);
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         QCOMPARE(rig.log(), Begin +
                                 "6/3/2008 [Started] Night\r\n"
                                 "6/4/2008 [Stopped] Night\r\n"
@@ -239,26 +239,26 @@ private slots:
 
     void closingWhileRunningCompletesTheRecord() {
         AppRig rig;
-        Form1& form = rig.load();
-        QSignalSpy unloaded(&form, &Form1::unloaded);
+        MainWindow& window = rig.load();
+        QSignalSpy unloaded(&window, &MainWindow::unloaded);
         start(rig, u"Alpha"_qs);
         rig.runSeconds(42);
-        form.close();
+        window.close();
         QCOMPARE(unloaded.size(), 1);
         QVERIFY(rig.log().endsWith("6/3/2008 9:00:47 AM [Stopped] Alpha\r\n"
                                    "[Total Time] 0d 0h 0m 42s\r\n" +
                                    End));
         // A second way of closing after the first does nothing more.
-        form.requestShutdown();
+        window.requestShutdown();
         QCOMPARE(unloaded.size(), 1);
     }
 
     void aFailedAppendWarnsAndKeepsTheLinesForLater() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         QVERIFY(QDir(rig.dir.path()).mkdir(u"Tasks.txt"_qs));
         start(rig, u"Alpha"_qs, u"Default"_qs);
-        QVERIFY(form.isRunning());
+        QVERIFY(rig.session().isRunning());
         QCOMPARE(rig.dialogs.messages.size(), 1);
         const Dialogs::Message& warning = rig.dialogs.messages[0];
         QCOMPARE(warning.icon, Dialogs::Icon::Warning);
@@ -267,7 +267,7 @@ private slots:
 
         QVERIFY(QDir(rig.dir.path()).rmdir(u"Tasks.txt"_qs));
         rig.runSeconds(10);
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         QCOMPARE(rig.dialogs.messages.size(), 1);
         QCOMPARE(rig.log(), Begin +
                                 "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
@@ -279,15 +279,15 @@ private slots:
 
     void stampsFollowTheLocale() {
         AppRig rig(u"de_DE"_qs);
-        Form1& form = rig.load();
+        rig.load();
         start(rig, u"Alpha"_qs);
         rig.runSeconds(65);
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         QVERIFY(rig.log().contains("03.06.2008 09:00:05 [Started] Alpha\r\n"));
         QVERIFY(rig.log().contains("03.06.2008 09:01:10 [Stopped] Alpha\r\n"
                                    "[Total Time] 0d 0h 1m 5s\r\n"));
     }
 };
 
-QTEST_MAIN(TestForm1Session)
-#include "tst_form1_session.moc"
+QTEST_MAIN(TestMainWindowSession)
+#include "tst_mainwindow_session.moc"

@@ -19,15 +19,11 @@ QStringList entries(const QComboBox* box) {
     return list;
 }
 
-void type(Form1& form, const QString& text) {
-    form.CboProject->setEditText(text);
-}
-
 // The main window shown and active, so that clicks move the focus as they do for the user.
 QComboBox* showForTyping(AppRig& rig) {
-    rig.form->show();
-    QApplication::setActiveWindow(rig.form.get());
-    if (!QTest::qWaitForWindowActive(rig.form.get()))
+    rig.window->show();
+    QApplication::setActiveWindow(rig.window.get());
+    if (!QTest::qWaitForWindowActive(rig.window.get()))
         qWarning("The main window did not become active");
     return rig.find<QComboBox>(u"CboProject"_qs);
 }
@@ -45,16 +41,17 @@ void clickOn(AppRig& rig, const QString& name) {
 
 } // namespace
 
-class TestForm1Projects : public QObject {
+class TestMainWindowProjects : public QObject {
     Q_OBJECT
 private slots:
     void loadsEveryLineSortedIgnoringCase() {
         AppRig rig;
         rig.writeFile(u"Projects.txt"_qs, "beta\r\n\r\nAlpha\r\nalpha\r\nAlpha\r\nCharlie");
-        Form1& form = rig.load();
-        QCOMPARE(entries(form.CboProject), (QStringList{QString(), u"Alpha"_qs, u"alpha"_qs,
-                                                        u"Alpha"_qs, u"beta"_qs, u"Charlie"_qs}));
-        QCOMPARE(form.CboProject->currentText(), QString());
+        rig.load();
+        QCOMPARE(entries(rig.find<QComboBox>(u"CboProject"_qs)),
+                 (QStringList{QString(), u"Alpha"_qs, u"alpha"_qs, u"Alpha"_qs, u"beta"_qs,
+                              u"Charlie"_qs}));
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentText(), QString());
     }
 
     void addAppendsOnlyNewNamesAndKeepsTheText_data() {
@@ -70,13 +67,13 @@ private slots:
         QFETCH(bool, added);
         AppRig rig;
         rig.writeFile(u"Projects.txt"_qs, "Alpha\r\n");
-        Form1& form = rig.load();
-        type(form, name);
-        form.CmdAdd->click();
-        QCOMPARE(form.CboProject->count(), added ? 2 : 1);
+        rig.load();
+        rig.typeProject(name);
+        rig.click(u"CmdAdd"_qs);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->count(), added ? 2 : 1);
         QCOMPARE(rig.file(u"Projects.txt"_qs),
                  added ? "Alpha\r\n" + name.toLatin1() + "\r\n" : QByteArray("Alpha\r\n"));
-        QCOMPARE(form.CboProject->currentText(), name);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentText(), name);
         QVERIFY(rig.dialogs.messages.isEmpty());
     }
 
@@ -164,7 +161,7 @@ private slots:
         clickOn(rig, u"CmdStartStop"_qs);
         QVERIFY(rig.log().contains("[Started] " + name.toLatin1() + "\r\n"));
         QVERIFY(rig.log().contains("[Stopped] " + name.toLatin1() + "\r\n"));
-        rig.form->close();
+        rig.window->close();
         QVERIFY(rig.dialogs.messages.isEmpty());
         QCOMPARE(ReadINI(u"ComboBox", u"CboProject", rig.path(u"Settings.ini"_qs)), name);
         rig.load();
@@ -174,72 +171,74 @@ private slots:
 
     void addWithAnEmptyNameAsksForOne() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.CmdAdd->click();
+        rig.load();
+        rig.click(u"CmdAdd"_qs);
         QCOMPARE(rig.dialogs.messageTexts(), QStringList{u"Please enter a project name"_qs});
         QVERIFY(!QFile::exists(rig.path(u"Projects.txt"_qs)));
     }
 
     void fileKeepsArrivalOrderUntilARemovalRewritesItSorted() {
         AppRig rig;
-        Form1& form = rig.load();
+        rig.load();
         for (const QString& name : {u"Charlie"_qs, u"Alpha"_qs, u"Bravo"_qs}) {
-            type(form, name);
-            form.CmdAdd->click();
+            rig.typeProject(name);
+            rig.click(u"CmdAdd"_qs);
         }
-        QCOMPARE(entries(form.CboProject), (QStringList{u"Alpha"_qs, u"Bravo"_qs, u"Charlie"_qs}));
+        QCOMPARE(entries(rig.find<QComboBox>(u"CboProject"_qs)),
+                 (QStringList{u"Alpha"_qs, u"Bravo"_qs, u"Charlie"_qs}));
         QCOMPARE(rig.file(u"Projects.txt"_qs), QByteArray("Charlie\r\nAlpha\r\nBravo\r\n"));
 
-        form.CboProject->setCurrentIndex(1);
-        form.CmdRemove->click();
-        QCOMPARE(entries(form.CboProject), (QStringList{u"Alpha"_qs, u"Charlie"_qs}));
+        rig.find<QComboBox>(u"CboProject"_qs)->setCurrentIndex(1);
+        rig.click(u"CmdRemove"_qs);
+        QCOMPARE(entries(rig.find<QComboBox>(u"CboProject"_qs)),
+                 (QStringList{u"Alpha"_qs, u"Charlie"_qs}));
         QCOMPARE(rig.file(u"Projects.txt"_qs), QByteArray("Alpha\r\nCharlie\r\n"));
-        QCOMPARE(form.CboProject->currentIndex(), -1);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentIndex(), -1);
     }
 
     void removeWithoutASelectionRewritesTheSameEntries() {
         AppRig rig;
         rig.writeFile(u"Projects.txt"_qs, "Beta\r\n\r\nAlpha\r\n");
-        Form1& form = rig.load();
-        type(form, u"Typed, not chosen"_qs);
-        form.CmdRemove->click();
-        QCOMPARE(form.CboProject->count(), 3);
+        rig.load();
+        rig.typeProject(u"Typed, not chosen"_qs);
+        rig.click(u"CmdRemove"_qs);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->count(), 3);
         QCOMPARE(rig.file(u"Projects.txt"_qs), QByteArray("\r\nAlpha\r\nBeta\r\n"));
     }
 
     void removingTheOnlyEntryLeavesAnEmptyFile() {
         AppRig rig;
         rig.writeFile(u"Projects.txt"_qs, "Alpha\r\n");
-        Form1& form = rig.load();
-        form.CboProject->setCurrentIndex(0);
-        form.CmdRemove->click();
-        QCOMPARE(form.CboProject->count(), 0);
+        rig.load();
+        rig.find<QComboBox>(u"CboProject"_qs)->setCurrentIndex(0);
+        rig.click(u"CmdRemove"_qs);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->count(), 0);
         QVERIFY(QFile::exists(rig.path(u"Projects.txt"_qs)));
         QCOMPARE(rig.file(u"Projects.txt"_qs), QByteArray());
     }
 
     void startingOnANewNameListsItBeforeTheStartLines() {
         AppRig rig;
-        Form1& form = rig.load();
-        type(form, u"Zulu"_qs);
-        form.CmdStartStop->click();
-        QCOMPARE(entries(form.CboProject), QStringList{u"Zulu"_qs});
+        rig.load();
+        rig.typeProject(u"Zulu"_qs);
+        rig.click(u"CmdStartStop"_qs);
+        QCOMPARE(entries(rig.find<QComboBox>(u"CboProject"_qs)), QStringList{u"Zulu"_qs});
         QCOMPARE(rig.file(u"Projects.txt"_qs), QByteArray("Zulu\r\n"));
-        QCOMPARE(form.CboProject->currentText(), u"Zulu"_qs);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentText(), u"Zulu"_qs);
     }
 
     void anUnreadableListAtStartUpIsReportedAndStartUpGoesOn() {
         AppRig rig;
         QVERIFY(QDir(rig.dir.path()).mkdir(u"Projects.txt"_qs));
         rig.writeFile(u"Settings.ini"_qs, "[Textboxes]\r\nTxtAsk=15\r\n");
-        Form1& form = rig.load();
+        rig.load();
         // A folder in the file's place is no file: the list starts empty, silently.
-        QCOMPARE(form.CboProject->count(), 0);
-        QCOMPARE(form.TxtAsk->text(), u"15"_qs);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->count(), 0);
+        QCOMPARE(rig.find<QLineEdit>(u"TxtAsk"_qs)->text(), u"15"_qs);
         // Adding then cannot be saved: the entry stays for this run and the user is told.
-        type(form, u"Alpha"_qs);
-        form.CmdAdd->click();
-        QCOMPARE(form.CboProject->count(), 1);
+        rig.typeProject(u"Alpha"_qs);
+        rig.click(u"CmdAdd"_qs);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->count(), 1);
         QCOMPARE(rig.dialogs.messages.size(), 1);
         QCOMPARE(rig.dialogs.messages[0].icon, Dialogs::Icon::Warning);
         QVERIFY(rig.dialogs.messages[0].text.contains(rig.path(u"Projects.txt"_qs)));
@@ -247,8 +246,8 @@ private slots:
 
     void firstRunClosedAtOnceWritesExactlyThreeKeys() {
         AppRig rig;
-        Form1& form = rig.load();
-        form.close();
+        MainWindow& window = rig.load();
+        window.close();
         QCOMPARE(rig.file(u"Settings.ini"_qs),
                  QByteArray("[Checkboxes]\r\nChkAskMe=1\r\n[Textboxes]\r\nTxtAsk=30\r\n"
                             "[ComboBox]\r\nCboProject=\r\n"));
@@ -257,17 +256,17 @@ private slots:
     void settingsSurviveARestart() {
         AppRig rig;
         {
-            Form1& form = rig.load();
-            form.ChkAskMe->setChecked(false);
-            form.UpDown->setValue(45);
-            type(form, u" Alpha \"quoted\" "_qs);
-            form.close();
+            MainWindow& window = rig.load();
+            rig.find<QCheckBox>(u"ChkAskMe"_qs)->setChecked(false);
+            rig.find<UpDownControl>(u"UpDown"_qs)->setValue(45);
+            rig.typeProject(u" Alpha \"quoted\" "_qs);
+            window.close();
         }
-        Form1& form = rig.load();
-        QVERIFY(!form.ChkAskMe->isChecked());
-        QCOMPARE(form.TxtAsk->text(), u"45"_qs);
-        QCOMPARE(form.UpDown->value(), 45);
-        QCOMPARE(form.CboProject->currentText(), u" Alpha \"quoted\" "_qs);
+        rig.load();
+        QVERIFY(!rig.find<QCheckBox>(u"ChkAskMe"_qs)->isChecked());
+        QCOMPARE(rig.find<QLineEdit>(u"TxtAsk"_qs)->text(), u"45"_qs);
+        QCOMPARE(rig.find<UpDownControl>(u"UpDown"_qs)->value(), 45);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentText(), u" Alpha \"quoted\" "_qs);
     }
 
     void eachSavedValueIsAppliedOnItsOwn_data() {
@@ -287,6 +286,9 @@ private slots:
         QTest::newRow("interval past the spin range")
             << QByteArray("[Textboxes]\r\nTxtAsk=99999\r\n") << true << u"99999"_qs << 30
             << QString();
+        QTest::newRow("a name longer than a read takes")
+            << QByteArray("[ComboBox]\r\nCboProject=" + QByteArray(300, 'x') + "\r\n") << true
+            << QString() << 30 << QString(254, u'x');
         QTest::newRow("interval with a leading zero")
             << QByteArray("[Textboxes]\r\nTxtAsk=030\r\n") << true << u"030"_qs << 30 << QString();
     }
@@ -295,18 +297,18 @@ private slots:
     void savedAskMeOfTwoIsGrayedAndAsksNothing() {
         AppRig rig;
         rig.writeFile(u"Settings.ini"_qs, "[Checkboxes]\r\nChkAskMe=2\r\n");
-        Form1& form = rig.load();
+        MainWindow& window = rig.load();
         auto* askMe = rig.find<QCheckBox>(u"ChkAskMe"_qs);
         QCOMPARE(askMe->checkState(), Qt::PartiallyChecked);
-        form.CboProject->setEditText(u"Alpha"_qs);
+        rig.typeProject(u"Alpha"_qs);
         rig.dialogs.answerInput(std::nullopt);
-        form.CmdStartStop->click();
+        rig.click(u"CmdStartStop"_qs);
         rig.runMinutes(31);
         QCOMPARE(rig.desktop.beeps, 0);
-        form.close();
+        window.close();
         QVERIFY(rig.file(u"Settings.ini"_qs).contains("ChkAskMe=2\r\n"));
 
-        Form1& next = rig.load();
+        MainWindow& next = rig.load();
         askMe = rig.find<QCheckBox>(u"ChkAskMe"_qs);
         next.show();
         QTest::mouseClick(askMe, Qt::LeftButton);
@@ -325,11 +327,11 @@ private slots:
         QFETCH(QString, project);
         AppRig rig;
         rig.writeFile(u"Settings.ini"_qs, ini);
-        Form1& form = rig.load();
-        QCOMPARE(form.ChkAskMe->isChecked(), askMe);
-        QCOMPARE(form.TxtAsk->text(), interval);
-        QCOMPARE(form.UpDown->value(), spin);
-        QCOMPARE(form.CboProject->currentText(), project);
+        rig.load();
+        QCOMPARE(rig.find<QCheckBox>(u"ChkAskMe"_qs)->isChecked(), askMe);
+        QCOMPARE(rig.find<QLineEdit>(u"TxtAsk"_qs)->text(), interval);
+        QCOMPARE(rig.find<UpDownControl>(u"UpDown"_qs)->value(), spin);
+        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentText(), project);
     }
 
     void startMinimisesOnlyForChkMinOfExactlyOne_data() {
@@ -344,18 +346,18 @@ private slots:
         QFETCH(QByteArray, value);
         QFETCH(bool, minimised);
         AppRig rig;
-        Form1& form = rig.load();
-        form.show();
+        MainWindow& window = rig.load();
+        window.show();
         if (!value.isEmpty())
             rig.writeFile(u"Settings.ini"_qs, "[Checkboxes]\r\nChkMin=" + value + "\r\n");
-        type(form, u"Alpha"_qs);
-        form.CmdStartStop->click();
+        rig.typeProject(u"Alpha"_qs);
+        rig.click(u"CmdStartStop"_qs);
         QCOMPARE(rig.tray.shown, minimised);
-        QCOMPARE(form.isHidden(), minimised);
-        QVERIFY(form.isRunning());
+        QCOMPARE(window.isHidden(), minimised);
+        QVERIFY(rig.session().isRunning());
         QVERIFY(rig.log().contains("[Started] Alpha"));
     }
 };
 
-QTEST_MAIN(TestForm1Projects)
-#include "tst_form1_projects.moc"
+QTEST_MAIN(TestMainWindowProjects)
+#include "tst_mainwindow_projects.moc"

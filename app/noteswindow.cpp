@@ -1,10 +1,6 @@
-#include "app/frmnotes.h"
+#include "app/noteswindow.h"
 
-#include "storage/clock.h"
-#include "storage/datafiles.h"
-#include "storage/datetimetext.h"
-#include "storage/logwriter.h"
-#include "storage/sessionlog.h"
+#include "session/sessionmodel.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
 
@@ -16,53 +12,50 @@
 namespace {
 
 constexpr QSize ClientSize{6270 / 15, 1470 / 15};
-constexpr TwipsRect CmdOkRect{4680, 120, 1455, 1215};
-constexpr TwipsRect Text1Rect{120, 120, 4455, 1215};
+constexpr TwipsRect OkButtonRect{4680, 120, 1455, 1215};
+constexpr TwipsRect NoteBoxRect{120, 120, 4455, 1215};
 
 } // namespace
 
-FrmNotes::FrmNotes(const Context& context, QWidget* owner)
+NotesWindow::NotesWindow(SessionModel& session, Dialogs& dialogs, QWidget* owner)
     // A sizable border, a close box and no maximise box; a bare window would get one.
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_context(context) {
+    , m_session(session)
+    , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("FrmNotes"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Notes"));
     resize(ClientSize);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setTabChangesFocus(true);
-    place(Text1, Text1Rect);
-    CmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    CmdOk->setObjectName(QStringLiteral("CmdOk"));
-    place(CmdOk, CmdOkRect);
-    setTabOrder(Text1, CmdOk);
-    connect(CmdOk, &QPushButton::clicked, this, &FrmNotes::CmdOk_Click);
+    m_noteBox = new QPlainTextEdit(this);
+    m_noteBox->setObjectName(QStringLiteral("Text1"));
+    m_noteBox->setTabChangesFocus(true);
+    place(m_noteBox, NoteBoxRect);
+    auto* okButton = new QPushButton(QStringLiteral("&Ok"), this);
+    okButton->setObjectName(QStringLiteral("CmdOk"));
+    place(okButton, OkButtonRect);
+    setTabOrder(m_noteBox, okButton);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void FrmNotes::CmdOk_Click() {
-    close();
-}
-
-void FrmNotes::discard() {
+void NotesWindow::discard() {
     m_discarded = true;
     close();
 }
 
-void FrmNotes::closeEvent(QCloseEvent* event) {
+void NotesWindow::closeEvent(QCloseEvent* event) {
     if (!m_discarded)
-        Form_Unload();
+        logNote();
     event->accept();
 }
 
-QString FrmNotes::noteText() const {
+QString NotesWindow::noteText() const {
     // toPlainText() would turn a no-break space into a plain one; the note is logged as typed.
     // Only the document's own separators become line breaks, as toPlainText() makes them.
     constexpr char16_t FrameStart = 0xfdd0;
     constexpr char16_t FrameEnd = 0xfdd1;
-    QString text = Text1->document()->toRawText();
+    QString text = m_noteBox->document()->toRawText();
     for (QChar& c : text) {
         if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == FrameStart ||
             c == FrameEnd)
@@ -71,23 +64,18 @@ QString FrmNotes::noteText() const {
     return text;
 }
 
-void FrmNotes::Form_Unload() {
+void NotesWindow::logNote() {
     const QString note = noteText();
     if (note.isEmpty())
         return;
-    const QString stamp = m_context.dateText.format(m_context.clock.now());
-    m_context.pending.append(sessionlog::noteLine(stamp, note));
-    const QString logPath = datafiles::path(m_context.appFolder, datafiles::Tasks);
-    const FileResult result = FlushLog(m_context.pending, logPath);
-    if (result.ok()) {
-        emit logWritten();
+    const FileResult result = m_session.logNote(note);
+    if (result.ok())
         return;
-    }
     // The note is kept for the next write, but say so, and let the user copy it meanwhile.
     const QString text =
         QStringLiteral("Your note could not be written to the session log.\n\n%1\n\nIt is kept "
                        "and will be written with the next entry once the log can be written "
                        "again. Your note:\n\n%2")
             .arg(result.message(), note);
-    m_context.dialogs.messageBox(parentWidget(), Dialogs::Message::warning(text));
+    m_dialogs.messageBox(parentWidget(), Dialogs::Message::warning(text));
 }

@@ -1,4 +1,4 @@
-#include "app/secondtimer.h"
+#include "session/secondtimer.h"
 
 #include "storage/clock.h"
 

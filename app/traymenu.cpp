@@ -1,0 +1,94 @@
+#include "app/traymenu.h"
+
+#include "storage/elapsed.h"
+#include "tray/traymodule.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QWidget>
+
+namespace {
+
+const QString ElapsedPrefix = QStringLiteral("Elapsed Time: ");
+
+} // namespace
+
+TrayMenu::TrayMenu(TrayIcon& tray, QWidget* window)
+    : QObject(window)
+    , m_tray(tray)
+    , m_window(window)
+    , m_elapsedText(elapsed::NotAvailable.toString()) {
+    // Never a menu bar: only ever popped up from the notification-area icon.
+    m_menu = new QMenu(QStringLiteral("&File"), window);
+    m_menu->setObjectName(QStringLiteral("MnuFile"));
+    const auto item = [this](const QString& caption, const char* name) {
+        QAction* action = m_menu->addAction(caption);
+        action->setObjectName(QLatin1StringView(name));
+        return action;
+    };
+    m_elapsedItem = item(QStringLiteral("Elapsed Time"), "MnuElapsed");
+    m_menu->addSeparator();
+    QAction* exitItem = item(QStringLiteral("E&xit"), "MnuExit");
+    QAction* openItem = item(QStringLiteral("O&pen"), "MnuOpen");
+    m_menu->addSeparator();
+    m_startStopItem = item(QStringLiteral("Start Project"), "MnuStartStop");
+    m_menu->addSeparator();
+    QAction* notesItem = item(QStringLiteral("&Notes"), "MnuNotes");
+    m_menu->addSeparator();
+    // Choosing it only closes the menu.
+    item(QStringLiteral("&Hide Menu"), "MnuOk");
+
+    connect(exitItem, &QAction::triggered, this, &TrayMenu::exitChosen);
+    connect(openItem, &QAction::triggered, this, &TrayMenu::restoreWindow);
+    connect(m_startStopItem, &QAction::triggered, this, &TrayMenu::startStopChosen);
+    connect(notesItem, &QAction::triggered, this, &TrayMenu::notesChosen);
+    connect(&m_tray, &TrayIcon::mouseEvent, this, &TrayMenu::onTrayEvent);
+}
+
+void TrayMenu::showRunning(bool running) {
+    m_startStopItem->setText(running ? QStringLiteral("&Stop Project")
+                                     : QStringLiteral("S&tart Project"));
+}
+
+void TrayMenu::showElapsed(const QString& elapsedText) {
+    m_elapsedText = elapsedText;
+    m_elapsedItem->setText(ElapsedPrefix + elapsedText);
+}
+
+void TrayMenu::followWindowState() {
+    if (!(m_window->windowState() & Qt::WindowMinimized))
+        return;
+    // Without a notification area, hiding the window would leave no way back to it: it then
+    // stays an ordinary minimised window.
+    if (!m_tray.isAvailable())
+        return;
+    AddToTray(m_tray, m_window->windowIcon(), m_window->windowTitle(), m_window);
+    m_window->hide();
+    m_window->update();
+}
+
+void TrayMenu::restoreWindow() {
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    RestoreFromTray(m_tray, m_window);
+    m_window->update();
+}
+
+void TrayMenu::removeIcon() {
+    RemoveFromTray(m_tray);
+}
+
+void TrayMenu::onTrayEvent(TrayIcon::Event event) {
+    switch (event) {
+    case TrayIcon::Event::LeftDoubleClick:
+        restoreWindow();
+        break;
+    case TrayIcon::Event::RightButtonDown:
+        m_elapsedItem->setText(ElapsedPrefix + m_elapsedText);
+        m_menu->popup(QCursor::pos());
+        break;
+    default:
+        // A single click does nothing, as it never did.
+        break;
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "storage/datetimetext.h"
+#include "storage/fileresult.h"
+#include "storage/logwriter.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class Clock;
+class SecondTimer;
+
+// One session at a time, without a window: whether it runs, its project, when it started and
+// stopped, the clock's ticks and whole minutes, the activity prompt's due test and the log
+// lines still to be written. A window shows it and forwards the user's actions to it.
+//
+// The clock ticks once per change of the seconds value of the time of day. Every 60 ticks the
+// minute count steps; each change of the minute count runs the prompt test, which compares the
+// count's decimal text with the interval's text, so an interval such as "030" never comes due.
+class SessionModel : public QObject {
+    Q_OBJECT
+public:
+    // Takes ownership of the timer. Stamps are written in the locale's date-time text.
+    SessionModel(const Clock& clock, SecondTimer* timer, const QLocale& locale, QString logPath,
+                 QObject* parent = nullptr);
+
+    bool isRunning() const { return m_running; }
+    const QString& project() const { return m_project; }
+    // The instant of the last Start, to the whole second that its stamp shows.
+    const QDateTime& startedAt() const { return m_startedAt; }
+    const QString& startStamp() const { return m_startStamp; }
+    const QString& stopStamp() const { return m_stopStamp; }
+    // "N/A" until a session's first tick, then its elapsed time; kept after Stop.
+    const QString& elapsedText() const { return m_elapsedText; }
+    int tickCount() const { return m_tickCount; }
+    qint64 minuteCount() const { return m_minuteCount; }
+    const DateTimeText& dateText() const { return m_dateText; }
+    const QString& logPath() const { return m_logPath; }
+    PendingLog& pendingLog() { return m_pending; }
+
+    // The activity prompt: on only while the box that asks for it is checked; the interval as
+    // the user typed it. Either change starts the count towards the next prompt again.
+    void setPromptOn(bool on);
+    bool isPromptOn() const { return m_promptOn; }
+    void setPromptInterval(const QString& text);
+    const QString& promptInterval() const { return m_promptInterval; }
+
+    // Start: stamps the start, starts the clock and puts the start lines into the pending log.
+    // The clock runs from here, while the caller asks for the starting comment; finishStart()
+    // then writes the lines.
+    void start(const QString& project);
+    void finishStart(const QString& startingComment);
+    // Stop: stamps the stop, stops the clock, and writes the stop lines with the elapsed time.
+    void stop();
+
+    // A note of the user's, stamped now, and written at once with whatever the log still owes.
+    FileResult logNote(const QString& note);
+    // Lines kept from an earlier run go to the log ahead of anything new.
+    FileResult writeKeptLines(QStringView lines);
+
+signals:
+    // One clock tick; the elapsed time has been brought up to date.
+    void ticked();
+    void elapsedTextChanged(const QString& text);
+    void minuteCountChanged(qint64 minutes);
+    // The prompt interval has come round: the user is to be asked what they are doing.
+    void promptDue();
+    void started();
+    void stopped();
+    // Every line owed to the log has been written.
+    void logWritten();
+    // The log could not take the lines of a Start or a Stop; they wait for the next write.
+    void logFailed(const FileResult& result);
+
+private:
+    void onTimer();
+    void tick();
+    void setMinuteCount(qint64 minutes);
+    void setElapsedText(const QString& text);
+    FileResult write();
+    void writeSessionLines();
+
+    const Clock& m_clock;
+    SecondTimer* m_timer;
+    DateTimeText m_dateText;
+    QString m_logPath;
+    PendingLog m_pending;
+
+    bool m_running = false;
+    bool m_stopped = false;
+    QString m_project;
+    QDateTime m_startedAt;
+    QString m_startStamp;
+    QString m_stopStamp;
+    QString m_elapsedText;
+    int m_tickCount = 0;
+    qint64 m_minuteCount = 0;
+    // The seconds value of the time of day at the last timer event; none right after Start.
+    std::optional<int> m_lastSecond;
+
+    bool m_promptOn = true;
+    QString m_promptInterval = QStringLiteral("30");
+};

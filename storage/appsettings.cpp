@@ -1,0 +1,71 @@
+#include "storage/appsettings.h"
+
+#include "storage/datafiles.h"
+
+namespace {
+
+std::optional<int> wholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+AppSettings::AppSettings(QString path)
+    : m_path(std::move(path))
+    , m_document(m_path) {}
+
+void AppSettings::load() {
+    m_exists = datafiles::FileExists(m_path);
+    // A file that cannot be read reads as one without the keys, as each single read would.
+    if (m_exists)
+        (void)m_document.load();
+}
+
+QString AppSettings::value(QStringView section, QStringView key) const {
+    return m_document.value(section, key).left(IniReadLimit);
+}
+
+std::optional<int> AppSettings::askMe() const {
+    return wholeNumber(value(CheckboxesSection, AskMeKey));
+}
+
+QString AppSettings::interval() const {
+    return value(TextboxesSection, IntervalKey);
+}
+
+QString AppSettings::project() const {
+    return value(ComboBoxSection, ProjectKey);
+}
+
+std::optional<int> AppSettings::minimize() const {
+    return wholeNumber(value(CheckboxesSection, MinimizeKey));
+}
+
+QString AppSettings::schemeFlag(QStringView key) const {
+    return value(ColorSchemeSection, key);
+}
+
+bool AppSettings::minimizeOnStart() const {
+    return ReadINI(CheckboxesSection, MinimizeKey, m_path) == u"1";
+}
+
+FileResult AppSettings::saveAtExit(int askMe, const QString& interval,
+                                   const QString& project) const {
+    if (FileResult result = WriteINI(CheckboxesSection, AskMeKey, QString::number(askMe), m_path);
+        !result.ok())
+        return result;
+    if (FileResult result = WriteINI(TextboxesSection, IntervalKey, interval, m_path); !result.ok())
+        return result;
+    return WriteINI(ComboBoxSection, ProjectKey, project, m_path);
+}
+
+FileResult AppSettings::saveSchemeFlags(const QList<IniValue>& flags) const {
+    return WriteINI(ColorSchemeSection, flags, m_path);
+}
+
+FileResult AppSettings::saveMinimize(bool on) const {
+    return WriteINI(CheckboxesSection, MinimizeKey, on ? QStringLiteral("1") : QStringLiteral("0"),
+                    m_path);
+}

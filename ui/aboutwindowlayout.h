@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/twips.h"
+
+#include <QSize>
+
+// The About window's design, in twips, each control with its design name. The panel holds
+// every other control; their positions are measured from its top left corner. Listed from
+// the top of the z-order down.
+namespace aboutwindowlayout {
+
+inline constexpr QSize ClientSize{4035 / 15, 3585 / 15};
+
+inline constexpr TwipsRect Panel{120, 120, 3855, 3375};       // Picture1
+inline constexpr TwipsRect EditionLabel{120, 960, 3495, 255}; // Label4
+inline constexpr TwipsRect EmailLink{120, 2520, 3495, 255};   // Label3
+inline constexpr TwipsRect WebLink{120, 2280, 3495, 255};     // Label2
+inline constexpr TwipsRect Logo{120, 1320, 3510, 900};        // Image1
+inline constexpr TwipsRect CreditLine{120, 240, 3495, 615};   // Label1
+
+} // namespace aboutwindowlayout

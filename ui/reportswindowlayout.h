@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/twips.h"
+
+#include <QSize>
+
+// The Reports window's design, in twips. Controls are listed from the top of the z-order
+// down, each with its design name; the tab order is LogPane (Text1), ClearButton (Command1),
+// ReportTree (TV1), SaveButton (Command2), PrintButton (Command3).
+namespace reportswindowlayout {
+
+inline constexpr QSize ClientSize{9210 / 15, 7875 / 15};
+
+inline constexpr TwipsRect PrintButton{4800, 3600, 2040, 360}; // Command3
+inline constexpr TwipsRect SaveButton{2640, 3600, 2040, 360};  // Command2
+inline constexpr TwipsRect ReportTree{120, 4080, 8955, 3645};  // TV1
+inline constexpr TwipsRect ClearButton{6960, 3600, 2055, 375}; // Command1
+inline constexpr TwipsRect LogPane{120, 120, 8895, 3375};      // Text1
+
+} // namespace reportswindowlayout
