@@ -4,7 +4,6 @@
 #include "tray/traymodule.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QMenu>
 #include <QWidget>
 
@@ -44,6 +43,11 @@ TrayMenu::TrayMenu(TrayIcon& tray, QWidget* window)
     connect(m_startStopItem, &QAction::triggered, this, &TrayMenu::startStopChosen);
     connect(notesItem, &QAction::triggered, this, &TrayMenu::notesChosen);
     connect(&m_tray, &TrayIcon::mouseEvent, this, &TrayMenu::onTrayEvent);
+    // The desktop shows the menu: on a StatusNotifierItem desktop it is drawn by the desktop
+    // itself, from what the icon hands over.
+    connect(m_menu, &QMenu::aboutToShow, this,
+            [this] { m_elapsedItem->setText(ElapsedPrefix + m_elapsedText); });
+    m_tray.setMenu(m_menu);
 }
 
 void TrayMenu::showRunning(bool running) {
@@ -81,14 +85,13 @@ void TrayMenu::removeIcon() {
 void TrayMenu::onTrayEvent(TrayIcon::Event event) {
     switch (event) {
     case TrayIcon::Event::LeftDoubleClick:
+    // A StatusNotifierItem desktop reports its click instead, and no double-click.
+    case TrayIcon::Event::Activate:
         restoreWindow();
         break;
-    case TrayIcon::Event::RightButtonDown:
-        m_elapsedItem->setText(ElapsedPrefix + m_elapsedText);
-        m_menu->popup(QCursor::pos());
-        break;
     default:
-        // A single click does nothing, as it never did.
+        // A single click does nothing, as it never did; the right-click's menu is the
+        // desktop's.
         break;
     }
 }

@@ -9,9 +9,9 @@ class QMenu;
 class QWidget;
 
 // The main window's life in the notification area: minimised, it hides there behind an icon
-// (when the desktop has a notification area); a double-click on the icon or "O&pen" brings it
-// back, and a right-click pops up the menu with the session's elapsed time and the common
-// actions.
+// (when the desktop has a notification area); a double-click on the icon (a click, where the
+// desktop knows no double-click) or "O&pen" brings it back, and a right-click shows the menu
+// with the session's elapsed time and the common actions.
 class TrayMenu final : public QObject {
     Q_OBJECT
 public:

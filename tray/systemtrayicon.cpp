@@ -1,13 +1,17 @@
 #include "tray/systemtrayicon.h"
 
+#include "tray/statusnotifierhost.h"
+
+#include <QDBusConnection>
+#include <QMenu>
 #include <QSystemTrayIcon>
 
 namespace {
 
-TrayIcon::Event toEvent(QSystemTrayIcon::ActivationReason reason) {
+TrayIcon::Event toEvent(QSystemTrayIcon::ActivationReason reason, bool statusNotifierHost) {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        return TrayIcon::Event::LeftButtonDown;
+        return statusNotifierHost ? TrayIcon::Event::Activate : TrayIcon::Event::LeftButtonDown;
     case QSystemTrayIcon::DoubleClick:
         return TrayIcon::Event::LeftDoubleClick;
     case QSystemTrayIcon::Context:
@@ -20,10 +24,23 @@ TrayIcon::Event toEvent(QSystemTrayIcon::ActivationReason reason) {
 } // namespace
 
 SystemTrayIcon::SystemTrayIcon(QObject* parent)
-    : TrayIcon(parent) {}
+    : SystemTrayIcon([] { return hasStatusNotifierHost(QDBusConnection::sessionBus()); }, parent) {}
+
+SystemTrayIcon::SystemTrayIcon(HostCheck isStatusNotifierHost, QObject* parent)
+    : TrayIcon(parent)
+    , m_hostCheck(std::move(isStatusNotifierHost)) {}
+
+bool SystemTrayIcon::onStatusNotifierHost() const {
+    if (!m_statusNotifierHost)
+        m_statusNotifierHost = m_hostCheck();
+    return *m_statusNotifierHost;
+}
 
 bool SystemTrayIcon::isAvailable() const {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available)
+        onStatusNotifierHost();
+    return available;
 }
 
 bool SystemTrayIcon::isShown() const {
@@ -35,8 +52,11 @@ void SystemTrayIcon::add(const QIcon& icon, const QString& tip) {
     // that a user who never minimises should not pay.
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(this);
+        m_icon->setContextMenu(m_menu);
         connect(m_icon, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason r) { emit mouseEvent(toEvent(r)); });
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    emit mouseEvent(toEvent(reason, onStatusNotifierHost()));
+                });
     }
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
@@ -46,4 +66,10 @@ void SystemTrayIcon::add(const QIcon& icon, const QString& tip) {
 void SystemTrayIcon::remove() {
     if (m_icon)
         m_icon->hide();
+}
+
+void SystemTrayIcon::setMenu(QMenu* menu) {
+    m_menu = menu;
+    if (m_icon)
+        m_icon->setContextMenu(menu);
 }

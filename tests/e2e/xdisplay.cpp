@@ -82,7 +82,12 @@ QProcessEnvironment XDisplay::environment() const {
     env.insert(QStringLiteral("DISPLAY"), m_name);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("XAUTHORITY"));
+    env.insert(m_variables);
     return env;
+}
+
+void XDisplay::setVariable(const QString& name, const QString& value) {
+    m_variables.insert(name, value);
 }
 
 XDisplay::Result XDisplay::run(const QString& program, const QStringList& arguments,

@@ -20,6 +20,9 @@ public:
     QString name() const { return m_name; }
     // The environment for a program that is to run on this display.
     QProcessEnvironment environment() const;
+    // Adds a variable to that environment, for every program started on the display from now
+    // on, as a desktop session hands its own settings to the programs it starts.
+    void setVariable(const QString& name, const QString& value);
 
     struct Result {
         bool ok = false;
@@ -38,4 +41,5 @@ private:
     QProcess m_windowManager;
     QString m_name;
     QString m_error;
+    QProcessEnvironment m_variables;
 };

@@ -21,11 +21,25 @@ XInput::~XInput() {
 }
 
 bool XInput::click(XWindows::Id window, QPoint at) const {
+    return press(window, at, 1, 1);
+}
+
+bool XInput::doubleClick(XWindows::Id window, QPoint at) const {
+    return press(window, at, 1, 2);
+}
+
+bool XInput::rightClick(XWindows::Id window, QPoint at) const {
+    return press(window, at, 3, 1);
+}
+
+bool XInput::press(XWindows::Id window, QPoint at, int button, int times) const {
+    // Two presses 80 ms apart: well inside any double-click interval.
     return m_display
         .run(QStringLiteral("xdotool"),
              {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window),
               QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
-              QStringLiteral("1")})
+              QStringLiteral("--repeat"), QString::number(times), QStringLiteral("--delay"),
+              QStringLiteral("80"), QString::number(button)})
         .ok;
 }
 

@@ -21,6 +21,8 @@ public:
 
     // Clicks at a point given from the top left corner of the window's client area.
     bool click(XWindows::Id window, QPoint at) const;
+    bool doubleClick(XWindows::Id window, QPoint at) const;
+    bool rightClick(XWindows::Id window, QPoint at) const;
     // Types the text into the window that has the focus.
     bool type(const QString& text) const;
     // Presses keys, one after another, named as xdotool names them ("ctrl+a ctrl+v Return").
@@ -30,6 +32,8 @@ public:
     bool setClipboard(const QByteArray& text);
 
 private:
+    bool press(XWindows::Id window, QPoint at, int button, int times) const;
+
     const XDisplay& m_display;
     std::vector<std::unique_ptr<QProcess>> m_clipboardOwners;
 };

@@ -27,9 +27,18 @@ XWindows::XWindows(const XDisplay& display)
     : m_display(display) {}
 
 QList<XWindows::Id> XWindows::visible(const QString& title) const {
-    const XDisplay::Result found = m_display.run(
-        QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                    QStringLiteral("--name"), exactTitlePattern(title)});
+    return search(
+        {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), exactTitlePattern(title)});
+}
+
+QList<XWindows::Id> XWindows::visibleOfClass(const QString& instance) const {
+    return search({QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
+                   exactTitlePattern(instance)});
+}
+
+QList<XWindows::Id> XWindows::search(const QStringList& criteria) const {
+    const XDisplay::Result found =
+        m_display.run(QStringLiteral("xdotool"), QStringList{QStringLiteral("search")} + criteria);
     QList<Id> windows;
     for (const QByteArray& line : found.out.split('\n')) {
         bool ok = false;
@@ -78,6 +87,24 @@ bool XWindows::isShown(Id window) const {
         m_display.run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), hexId(window)});
     return info.out.contains("Map State: IsViewable") &&
            !property(window, QStringLiteral("_NET_WM_STATE")).contains("_NET_WM_STATE_HIDDEN");
+}
+
+QRect XWindows::geometry(Id window) const {
+    const XDisplay::Result info =
+        m_display.run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), hexId(window)});
+    bool known = info.ok;
+    const auto value = [&info, &known](const QByteArray& label) {
+        const qsizetype at = info.out.indexOf(label);
+        const qsizetype end = info.out.indexOf('\n', at);
+        bool ok = false;
+        const int number =
+            info.out.mid(at + label.size(), end - at - label.size()).trimmed().toInt(&ok);
+        known = known && at >= 0 && ok;
+        return number;
+    };
+    const QRect place(value("Absolute upper-left X:"), value("Absolute upper-left Y:"),
+                      value("Width:"), value("Height:"));
+    return known ? place : QRect();
 }
 
 bool XWindows::close(Id window) const {

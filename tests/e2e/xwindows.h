@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 
 class XDisplay;
 
@@ -17,6 +19,8 @@ public:
 
     // Mapped windows with this title (compared ignoring case, as xdotool compares).
     QList<Id> visible(const QString& title) const;
+    // Mapped windows whose WM_CLASS instance name is this, whatever their title.
+    QList<Id> visibleOfClass(const QString& instance) const;
     // The one mapped window with this title, once there is one; 0 when the time runs out.
     Id waitFor(const QString& title, int timeoutMs = DefaultWaitMs) const;
     bool waitUntilGone(const QString& title, int timeoutMs = DefaultWaitMs) const;
@@ -27,6 +31,8 @@ public:
     QByteArray property(Id window, const QString& name) const;
     // Mapped, and not hidden (minimised) for the window manager.
     bool isShown(Id window) const;
+    // Where the window is on the screen, frame not included; empty when it is unknown.
+    QRect geometry(Id window) const;
 
     // Presses the window's close box, through the window manager.
     bool close(Id window) const;
@@ -36,5 +42,7 @@ public:
     QString list() const;
 
 private:
+    QList<Id> search(const QStringList& criteria) const;
+
     const XDisplay& m_display;
 };

@@ -1,12 +1,19 @@
 // The notification-area icon: Qt's activation reasons as the program's mouse events, and
 // sending a window to the tray and back.
 #include "tests/support/faketray.h"
+#include "tray/statusnotifierhost.h"
 #include "tray/systemtrayicon.h"
 #include "tray/traymodule.h"
 
+#include <QDBusConnection>
+#include <QMenu>
 #include <QPixmap>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -17,34 +24,154 @@ QIcon someIcon() {
     return QIcon(pixmap);
 }
 
+// A session bus of the test's own, gone with it.
+class PrivateBus {
+public:
+    QString error;
+
+    PrivateBus() {
+        if (QStandardPaths::findExecutable(u"dbus-daemon"_qs).isEmpty()) {
+            error = u"dbus-daemon is missing (build.sh installs it)"_qs;
+            return;
+        }
+        m_daemon.start(u"dbus-daemon"_qs,
+                       {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
+        if (!m_daemon.waitForStarted(5000) ||
+            !QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 5000)) {
+            error = u"dbus-daemon did not start"_qs;
+            return;
+        }
+        m_address = QString::fromLocal8Bit(m_daemon.readLine().trimmed());
+    }
+    ~PrivateBus() {
+        for (const QString& name : std::as_const(m_connections))
+            QDBusConnection::disconnectFromBus(name);
+        m_daemon.kill();
+        m_daemon.waitForFinished(3000);
+    }
+
+    QDBusConnection connect(const QString& name) {
+        m_connections << name;
+        return QDBusConnection::connectToBus(m_address, name);
+    }
+
+private:
+    QProcess m_daemon;
+    QString m_address;
+    QStringList m_connections;
+};
+
+// The desktop's side: the watcher that hosts register with.
+class FakeWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+public:
+    explicit FakeWatcher(bool hostRegistered)
+        : m_hostRegistered(hostRegistered) {}
+    bool isHostRegistered() const { return m_hostRegistered; }
+
+private:
+    bool m_hostRegistered;
+};
+
 } // namespace
 
 class TestTray : public QObject {
     Q_OBJECT
 private slots:
     void activationReasonsBecomeMouseEvents_data() {
+        QTest::addColumn<bool>("statusNotifierHost");
         QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
         QTest::addColumn<TrayIcon::Event>("event");
-        QTest::newRow("single click")
-            << QSystemTrayIcon::Trigger << TrayIcon::Event::LeftButtonDown;
-        QTest::newRow("double click")
-            << QSystemTrayIcon::DoubleClick << TrayIcon::Event::LeftDoubleClick;
-        QTest::newRow("context menu")
-            << QSystemTrayIcon::Context << TrayIcon::Event::RightButtonDown;
-        QTest::newRow("middle click") << QSystemTrayIcon::MiddleClick << TrayIcon::Event::Other;
-        QTest::newRow("unknown") << QSystemTrayIcon::Unknown << TrayIcon::Event::Other;
+        QTest::newRow("XEmbed single click")
+            << false << QSystemTrayIcon::Trigger << TrayIcon::Event::LeftButtonDown;
+        QTest::newRow("XEmbed double click")
+            << false << QSystemTrayIcon::DoubleClick << TrayIcon::Event::LeftDoubleClick;
+        QTest::newRow("XEmbed context menu")
+            << false << QSystemTrayIcon::Context << TrayIcon::Event::RightButtonDown;
+        QTest::newRow("XEmbed middle click")
+            << false << QSystemTrayIcon::MiddleClick << TrayIcon::Event::Other;
+        QTest::newRow("XEmbed unknown")
+            << false << QSystemTrayIcon::Unknown << TrayIcon::Event::Other;
+        QTest::newRow("host's click")
+            << true << QSystemTrayIcon::Trigger << TrayIcon::Event::Activate;
+        QTest::newRow("host's context menu")
+            << true << QSystemTrayIcon::Context << TrayIcon::Event::RightButtonDown;
+        QTest::newRow("host's secondary activation")
+            << true << QSystemTrayIcon::MiddleClick << TrayIcon::Event::Other;
     }
     void activationReasonsBecomeMouseEvents() {
+        QFETCH(bool, statusNotifierHost);
         QFETCH(QSystemTrayIcon::ActivationReason, reason);
         QFETCH(TrayIcon::Event, event);
-        SystemTrayIcon tray;
+        int asked = 0;
+        SystemTrayIcon tray([&] {
+            ++asked;
+            return statusNotifierHost;
+        });
         QSignalSpy spy(&tray, &TrayIcon::mouseEvent);
         tray.add(someIcon(), u"Tallyhawk 1.0"_qs);
         auto* icon = tray.findChild<QSystemTrayIcon*>();
         QVERIFY(icon);
         emit icon->activated(reason);
-        QCOMPARE(spy.count(), 1);
+        emit icon->activated(reason);
+        QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.at(0).at(0).value<TrayIcon::Event>(), event);
+        // The bus is asked once, not on every click.
+        QVERIFY(asked <= 1);
+    }
+
+    void theMenuIsHandedToTheIcon() {
+        QMenu first;
+        QMenu second;
+        SystemTrayIcon tray([] { return false; });
+        tray.setMenu(&first);
+        tray.add(someIcon(), u"Tallyhawk 1.0"_qs);
+        auto* icon = tray.findChild<QSystemTrayIcon*>();
+        QCOMPARE(icon->contextMenu(), &first);
+        tray.setMenu(&second);
+        QCOMPARE(icon->contextMenu(), &second);
+    }
+
+    void statusNotifierHostIsFoundOnTheBus_data() {
+        QTest::addColumn<bool>("watcher");
+        QTest::addColumn<bool>("hostRegistered");
+        QTest::newRow("no watcher") << false << false;
+        QTest::newRow("watcher without a host") << true << false;
+        QTest::newRow("watcher with a host") << true << true;
+    }
+    void statusNotifierHostIsFoundOnTheBus() {
+        QFETCH(bool, watcher);
+        QFETCH(bool, hostRegistered);
+        PrivateBus bus;
+        if (!bus.error.isEmpty())
+            QSKIP(qPrintable(bus.error));
+        QDBusConnection desktop = bus.connect(u"desktop"_qs);
+        QDBusConnection program = bus.connect(u"program"_qs);
+        QVERIFY(desktop.isConnected() && program.isConnected());
+        // The program's call blocks its thread, as it should: the watcher answers from another.
+        FakeWatcher fake(hostRegistered);
+        QThread desktopThread;
+        fake.moveToThread(&desktopThread);
+        desktopThread.start();
+        const auto stop = qScopeGuard([&] {
+            desktopThread.quit();
+            desktopThread.wait();
+        });
+        if (watcher) {
+            QVERIFY(desktop.registerObject(u"/StatusNotifierWatcher"_qs, &fake,
+                                           QDBusConnection::ExportAllProperties));
+            QVERIFY(desktop.registerService(u"org.kde.StatusNotifierWatcher"_qs));
+        }
+        QCOMPARE(hasStatusNotifierHost(program), watcher && hostRegistered);
+    }
+
+    void noBusMeansNoStatusNotifierHost() {
+        const QDBusConnection none =
+            QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_qs, u"none"_qs);
+        QVERIFY(!hasStatusNotifierHost(none));
+        QDBusConnection::disconnectFromBus(u"none"_qs);
     }
 
     void iconShowsTheTipUntilRemoved() {

@@ -4,6 +4,7 @@
 #include "tray/windowplacement.h"
 
 #include <QList>
+#include <QMenu>
 #include <QWidget>
 
 // A notification area that the test can click, or take away.
@@ -13,6 +14,7 @@ public:
     bool shown = false;
     QString tip;
     int adds = 0;
+    QMenu* menu = nullptr;
 
     bool isAvailable() const override { return available; }
     bool isShown() const override { return shown; }
@@ -22,8 +24,11 @@ public:
         ++adds;
     }
     void remove() override { shown = false; }
+    void setMenu(QMenu* newMenu) override { menu = newMenu; }
 
     void click(Event event) { emit mouseEvent(event); }
+    // The desktop shows the menu it was handed, as on a right-click.
+    void showMenu() { emit menu->aboutToShow(); }
 };
 
 class FakePlacement final : public WindowPlacement {
