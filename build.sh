@@ -12,6 +12,10 @@ packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-
 packages+=(xvfb openbox xdotool xclip wmctrl x11-utils)
 # The install tests validate the desktop entry and metainfo and build the Debian package.
 packages+=(desktop-file-utils appstream dpkg-dev file)
+# A session under a real Wayland compositor: headless weston and Qt's Wayland platform.
+packages+=(weston qt6-wayland)
+# The tray on a private session bus: a StatusNotifierItem watcher and host, and an XEmbed tray.
+packages+=(dbus-daemon haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils trayer)
 tools/install-packages.sh "${packages[@]}"
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release

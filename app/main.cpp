@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
+#include "app/platformchoice.h"
 #include "app/programend.h"
 #include "app/shutdownsignals.h"
+#include "app/singleinstance.h"
 #include "app/summarycommand.h"
 #include "reports/logprinter.h"
 #include "session/secondtimer.h"
@@ -15,6 +17,7 @@
 #include "ui/systemdialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -25,10 +28,23 @@ void nameProgram() {
     QCoreApplication::setApplicationVersion(programversion::Number.toString());
 }
 
+datafolder::Situation situation() {
+    return datafolder::currentSituation(QCoreApplication::applicationDirPath());
+}
+
 // Where this run keeps its data files: beside the program, or in the user's data folder when
 // the program runs from the folder it was installed into, where it cannot write.
 datafolder::Choice dataFolder() {
-    return datafolder::choose(datafolder::currentSituation(QCoreApplication::applicationDirPath()));
+    return datafolder::choose(situation());
+}
+
+// Where log lines that could not be written at exit are kept: the user's data folder, whose
+// name stays the same whatever the program's data folder is.
+QString recoveryFolder() {
+    const datafolder::Situation here = situation();
+    const QString folder = datafolder::userDataFolder(here.xdgDataHome, here.home);
+    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                            : folder;
 }
 
 // Prints totals from the log and ends. Needs no display, and creates no folder.
@@ -42,7 +58,15 @@ int runCommandLine(int argc, char* argv[]) {
 }
 
 int runWindow(int argc, char* argv[]) {
+    // Under XWayland where there is one (see app/platformchoice.h). Set only for this start, so
+    // that programs started from here choose for themselves.
+    const QByteArray platform =
+        platformchoice::pluginName(platformchoice::choose(platformchoice::current(argc, argv)));
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     nameProgram();
     // Lets a Wayland desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tallyhawk.Tallyhawk"));
@@ -62,12 +86,29 @@ int runWindow(int argc, char* argv[]) {
         dialogs.messageBox(nullptr, Dialogs::Message::warning(ready.message(u"create")));
         return 1;
     }
+    // One program per data folder: a second start brings this one's window forward and ends.
+    // Made before the window, so that the folder is held until the window has saved.
+    SingleInstance instance(data.folder);
+    switch (instance.claim()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::HandedOver:
+        return 0;
+    case SingleInstance::Claim::Unanswered:
+        dialogs.messageBox(nullptr, Dialogs::Message::warning(
+                                        QStringLiteral("Tallyhawk is already running on %1 but "
+                                                       "does not answer.")
+                                            .arg(QDir::toNativeSeparators(data.folder))));
+        return 1;
+    }
     MainWindow window({data.folder, QLocale::system(), clock, dialogs, desktop, printer, tray,
-                       placement, new WholeSecondTimer(clock),
-                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+                       placement, new WholeSecondTimer(clock), recoveryFolder()});
 
     ShutdownSignals shutdownSignals;
     app::connectProgramEnd(application, window, shutdownSignals);
+
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     &MainWindow::bringForward);
 
     window.startUp();
     window.show();

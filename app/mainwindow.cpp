@@ -117,6 +117,12 @@ void MainWindow::shutDown() {
     emit unloaded();
 }
 
+void MainWindow::bringForward() {
+    m_tray->restoreWindow();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::requestShutdown() {
     // The desktop is going away: nobody may be there to answer a box.
     m_warnings.goQuiet();

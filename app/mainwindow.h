@@ -30,6 +30,9 @@ public:
     void startUp();
     // Closing from outside the window (end of the desktop session, SIGTERM, SIGINT).
     void requestShutdown();
+    // Another start of the program asked for this one: out of the tray if it is there, and in
+    // front of the other windows.
+    void bringForward();
 
     SessionModel& session() const { return *m_session; }
 

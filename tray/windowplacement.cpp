@@ -1,8 +1,28 @@
 #include "tray/windowplacement.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
+namespace {
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1StringView("wayland"));
+}
+
+} // namespace
+
 void SystemWindowPlacement::SetTopMost(QWidget* window, bool onTop) {
+    if (onWayland()) {
+        // A Wayland compositor keeps no window of a client above the others and places every
+        // window itself; asking for the top band there would only make Qt recreate the window.
+        // What is left is asking the compositor to activate it, which a desktop may grant or
+        // answer by marking the window as wanting attention.
+        window->show();
+        window->raise();
+        if (onTop)
+            window->activateWindow();
+        return;
+    }
     const bool isOnTop = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (isOnTop != onTop) {
         // Changing a window's flags hides it and may let the window manager place it anew, and

@@ -10,6 +10,8 @@ public:
     virtual void SetTopMost(QWidget* window, bool onTop) = 0;
 };
 
+// On a native Wayland window, where no client can keep a window on top, it shows the window and
+// asks the compositor to activate it instead.
 class SystemWindowPlacement final : public WindowPlacement {
 public:
     void SetTopMost(QWidget* window, bool onTop) override;

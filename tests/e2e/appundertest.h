@@ -26,6 +26,8 @@ public:
     // Puts a data file beside the program before it starts.
     bool seed(const QString& name, const QByteArray& bytes) const;
     bool start();
+    // The copy of the program, for a second start on the same folder.
+    QString program() const { return m_program; }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     // Sends SIGTERM, as a logout or `kill` does.
     void terminate();
