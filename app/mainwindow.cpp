@@ -15,8 +15,8 @@
 #include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
-#include "ui/form1layout.h"
 #include "ui/linklabel.h"
+#include "ui/mainwindowlayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,7 +44,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tallyhawk 1.0"));
     setWindowIcon(assets::programIcon());
     setFont(fonts::standard());
-    setFixedSize(form1layout::ClientSize);
+    setFixedSize(mainwindowlayout::ClientSize);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);

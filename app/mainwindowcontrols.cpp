@@ -3,8 +3,8 @@
 #include "app/projectbox.h"
 #include "ui/assets/assets.h"
 #include "ui/fonts.h"
-#include "ui/form1layout.h"
 #include "ui/linklabel.h"
+#include "ui/mainwindowlayout.h"
 #include "ui/updown.h"
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 MainWindowControls MainWindowControls::create(QWidget* window, const QString& projectList,
                                               const QString& elapsedText, const QString& interval) {
     MainWindowControls c{};
-    namespace L = form1layout;
+    namespace L = mainwindowlayout;
     // Created bottom of the z-order first: a later sibling is drawn over an earlier one.
     // The pictures come with the colour scheme, at start-up.
     const auto picture = [window](const TwipsRect& rect, const char* name) {

@@ -1,7 +1,7 @@
 // The program's pictures, and how they are shown on a screen of device pixel ratio 2.
 #include "tests/support/apprig.h"
 #include "ui/assets/assets.h"
-#include "ui/form1layout.h"
+#include "ui/mainwindowlayout.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -264,7 +264,7 @@ void TestAssets::linkCursorHotSpotSuitsThePlatform() {
 // What the window shows, pixel for pixel, is the twice-size drawing: a stretched picture would
 // differ from it everywhere along an edge.
 void TestAssets::mainWindowDrawsItsPicturesFromTwiceSizeDrawings() {
-    using namespace form1layout;
+    using namespace mainwindowlayout;
     AppRig rig;
     MainWindow& form = rig.load();
     form.show();
@@ -300,7 +300,7 @@ void TestAssets::mainWindowDrawsItsPicturesFromTwiceSizeDrawings() {
 }
 
 void TestAssets::transparentLabelsShowOnlyThePanel_data() {
-    using namespace form1layout;
+    using namespace mainwindowlayout;
     QTest::addColumn<QString>("path");
     QTest::addColumn<QRect>("area");
     QTest::addColumn<int>("panelX");
@@ -328,7 +328,7 @@ void TestAssets::transparentLabelsShowOnlyThePanel() {
 }
 
 void TestAssets::captionsSitLeftOfTheirTimeLabels_data() {
-    using namespace form1layout;
+    using namespace mainwindowlayout;
     QTest::addColumn<QString>("path");
     QTest::addColumn<QRect>("label");
     for (const SchemePair& pair : schemePairs()) {

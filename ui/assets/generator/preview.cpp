@@ -1,6 +1,6 @@
 #include "artwork.h"
 
-#include "ui/form1layout.h"
+#include "ui/mainwindowlayout.h"
 
 #include <QPainter>
 
@@ -32,7 +32,7 @@ void drawValue(QPainter& painter, const TwipsRect& place, const QString& value) 
 } // namespace
 
 QImage paintMainWindowPreview(const QImage& top, const QImage& bottom) {
-    using namespace form1layout;
+    using namespace mainwindowlayout;
     QImage image(ClientSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);

@@ -1,6 +1,6 @@
 #include "artwork.h"
 
-#include "ui/form1layout.h"
+#include "ui/mainwindowlayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,7 +16,7 @@ constexpr qreal CaptionGap = 6;
 
 // A time label's rectangle within the lower picture.
 QRect labelInPicture(const TwipsRect& label) {
-    return label.pixels().translated(-form1layout::ImgBottom.pixels().topLeft());
+    return label.pixels().translated(-mainwindowlayout::ImgBottom.pixels().topLeft());
 }
 
 // The baseline on which a label of the main window's time font, centred vertically as the
@@ -74,8 +74,8 @@ QImage paintBottomPicture(const Scheme& scheme, int scale) {
     drawPanel(painter, scheme);
 
     painter.setFont(houseFont(15));
-    drawCaption(painter, scheme, QStringLiteral("Start Time:"), form1layout::LblStartTime);
-    drawCaption(painter, scheme, QStringLiteral("Stop Time:"), form1layout::LblStopTime);
-    drawCaption(painter, scheme, QStringLiteral("Total Time:"), form1layout::LblTotalTime);
+    drawCaption(painter, scheme, QStringLiteral("Start Time:"), mainwindowlayout::LblStartTime);
+    drawCaption(painter, scheme, QStringLiteral("Stop Time:"), mainwindowlayout::LblStopTime);
+    drawCaption(painter, scheme, QStringLiteral("Total Time:"), mainwindowlayout::LblTotalTime);
     return image;
 }

@@ -1,6 +1,6 @@
 #include "artwork.h"
 
-#include "ui/form1layout.h"
+#include "ui/mainwindowlayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,8 +14,8 @@ constexpr qreal TitleBaseline = 42;
 
 // Where the main window puts the lower picture, measured from the upper one.
 QPointF lowerPictureOffset() {
-    return QPointF(form1layout::ImgBottom.pixels().topLeft() -
-                   form1layout::ImgTop.pixels().topLeft());
+    return QPointF(mainwindowlayout::ImgBottom.pixels().topLeft() -
+                   mainwindowlayout::ImgTop.pixels().topLeft());
 }
 
 // A tapered swoosh rising from the panel's left edge, ending in an arrowhead at `tipX`. It stays

@@ -91,4 +91,4 @@ private slots:
 };
 
 QTEST_MAIN(TestAboutWindow)
-#include "tst_frmabout.moc"
+#include "tst_aboutwindow.moc"

@@ -374,4 +374,4 @@ void TestReportsWindow::replacedTextEndsEveryLineWithCrLf() {
 }
 
 QTEST_MAIN(TestReportsWindow)
-#include "tst_frmlog.moc"
+#include "tst_reportswindow.moc"

@@ -5,7 +5,7 @@
 #include <QSize>
 
 // The main window's design, in twips. Controls are listed from the top of the z-order down.
-namespace form1layout {
+namespace mainwindowlayout {
 
 inline constexpr QSize ClientSize{5055 / 15, 4455 / 15};
 
@@ -31,4 +31,4 @@ inline constexpr TwipsRect LblReports{480, 840, 1095, 255};
 inline constexpr TwipsRect ImgTop{0, 60, 5025, 2640};
 inline constexpr TwipsRect ImgBottom{240, 2400, 4725, 1995};
 
-} // namespace form1layout
+} // namespace mainwindowlayout
