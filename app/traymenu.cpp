@@ -56,8 +56,9 @@ void TrayMenu::showRunning(bool running) {
 }
 
 void TrayMenu::showElapsed(const QString& elapsedText) {
+    // Only kept: the line is written just before the menu shows. Changing it at every tick
+    // would send the whole menu over D-Bus once a second on a StatusNotifierItem desktop.
     m_elapsedText = elapsedText;
-    m_elapsedItem->setText(ElapsedPrefix + elapsedText);
 }
 
 void TrayMenu::followWindowState() {

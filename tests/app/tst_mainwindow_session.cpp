@@ -188,6 +188,7 @@ private slots:
         rig.clock.advanceSecs(3 * 86400 + 3660);
         rig.runSeconds(1);
         QCOMPARE(rig.find<QLabel>(u"LblTotalTime"_qs)->text(), u"3d 1h 1m 1s"_qs);
+        rig.tray.showMenu();
         QCOMPARE(rig.find<QAction>(u"MnuElapsed"_qs)->text(), u"Elapsed Time: 3d 1h 1m 1s"_qs);
     }
 
