@@ -282,20 +282,26 @@ XEmbedTray::XEmbedTray(const XDisplay& display)
         m_error = missing(QStringLiteral("trayer"), QStringLiteral("trayer"));
         return;
     }
-    if (!startOnDisplay(m_trayer, display, QStringLiteral("trayer"),
-                        {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-                         QStringLiteral("right"), QStringLiteral("--widthtype"),
-                         QStringLiteral("pixel"), QStringLiteral("--width"),
-                         QString::number(4 * BarHeight), QStringLiteral("--heighttype"),
-                         QStringLiteral("pixel"), QStringLiteral("--height"),
-                         QString::number(BarHeight), QStringLiteral("--SetDockType"),
-                         QStringLiteral("true")})) {
-        m_error = QStringLiteral("trayer did not start");
-        return;
+    // Now and then trayer never maps its panel, and then takes in no icon: it is started
+    // afresh.
+    constexpr int Attempts = 3;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        stop(m_trayer);
+        if (!startOnDisplay(m_trayer, display, QStringLiteral("trayer"),
+                            {QStringLiteral("--edge"), QStringLiteral("top"),
+                             QStringLiteral("--align"), QStringLiteral("right"),
+                             QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                             QStringLiteral("--width"), QString::number(4 * BarHeight),
+                             QStringLiteral("--heighttype"), QStringLiteral("pixel"),
+                             QStringLiteral("--height"), QString::number(BarHeight),
+                             QStringLiteral("--SetDockType"), QStringLiteral("true")})) {
+            m_error = QStringLiteral("trayer did not start");
+            return;
+        }
+        if (m_windows.waitFor(QStringLiteral("panel"), StartTimeoutMs / Attempts) != 0)
+            return;
     }
-    // trayer takes the tray's selection before it maps its panel.
-    if (m_windows.waitFor(QStringLiteral("panel"), StartTimeoutMs) == 0)
-        m_error = QStringLiteral("trayer showed no panel");
+    m_error = QStringLiteral("trayer showed no panel");
 }
 
 XEmbedTray::~XEmbedTray() {
