@@ -10,6 +10,7 @@
 #include "session/sessionmodel.h"
 #include "storage/datafiles.h"
 #include "storage/onelinetext.h"
+#include "tallyhawk/version.h"
 #include "tray/windowplacement.h"
 #include "ui/assets/assets.h"
 #include "ui/desktop.h"
@@ -41,7 +42,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     , m_warnings(services.dialogs, this)
     , m_settings(datafiles::path(services.appFolder, datafiles::Settings)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tallyhawk 1.0"));
+    setWindowTitle(programversion::Title.toString());
     setWindowIcon(assets::programIcon());
     setFont(fonts::standard());
     setFixedSize(mainwindowlayout::ClientSize);
