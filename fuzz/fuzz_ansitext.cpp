@@ -4,6 +4,7 @@
 #include "fuzzcheck.h"
 
 #include "storage/ansitext.h"
+#include "storage/textlines.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,11 +34,12 @@ void checkTextEncoding(const QString& text) {
     FUZZ_CHECK(ansi::encode(back) == bytes);
 }
 
-// Joining the lines with LF gives the text with every line end made LF, less a final one.
+// Joining the lines with LF gives the text with every line end made LF, less a final one; the
+// text with CR LF line ends is the same with CR LF for LF.
 void checkSplitLines(const QString& text) {
-    const QStringList lines = ansi::splitLines(text);
+    const QStringList lines = textlines::split(text);
     for (const QString& line : lines)
-        FUZZ_CHECK(!line.contains(u'\r') && !line.contains(u'\n'));
+        FUZZ_CHECK(!textlines::hasBreak(line));
 
     QString normalised = text;
     normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -46,6 +48,22 @@ void checkSplitLines(const QString& text) {
     if (normalised.endsWith(u'\n'))
         joined += u'\n';
     FUZZ_CHECK(joined == normalised);
+
+    normalised.replace(u'\n', QStringLiteral("\r\n"));
+    FUZZ_CHECK(textlines::withCrLf(text) == normalised);
+
+    // The bytes of a Windows-1252 file split into the same lines as its text.
+    const QByteArray bytes = ansi::encode(text);
+    if (bytes.size() == text.size()) {
+        qsizetype count = 0;
+        textlines::forEach(bytes, [&](textlines::Line line) {
+            FUZZ_CHECK(count < lines.size());
+            FUZZ_CHECK(ansi::decode(QByteArrayView(bytes).sliced(line.start, line.length)) ==
+                       ansi::decode(ansi::encode(lines[count])));
+            ++count;
+        });
+        FUZZ_CHECK(count == lines.size());
+    }
 }
 
 void checkUnicodeFiles(const QString& text) {

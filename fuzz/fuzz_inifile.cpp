@@ -8,6 +8,7 @@
 
 #include "storage/ansitext.h"
 #include "storage/inifile.h"
+#include "storage/textlines.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -39,8 +40,8 @@ bool isPlainName(QStringView name) {
 // Lines of the old and the new file differ in one stretch: at most one old line (the key's)
 // gave way to at most two new ones (the key's, or a new heading and its key).
 void checkOnlyOneStretchChanged(const QByteArray& before, const QByteArray& after) {
-    const QStringList oldLines = ansi::splitLines(ansi::decodeFile(before).text);
-    const QStringList newLines = ansi::splitLines(ansi::decodeFile(after).text);
+    const QStringList oldLines = textlines::split(ansi::decodeFile(before).text);
+    const QStringList newLines = textlines::split(ansi::decodeFile(after).text);
     qsizetype prefix = 0;
     while (prefix < oldLines.size() && prefix < newLines.size() &&
            oldLines[prefix] == newLines[prefix])

@@ -6,6 +6,7 @@
 
 #include "storage/ansitext.h"
 #include "storage/projectlistfile.h"
+#include "storage/textlines.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ProjectListLoad loaded = loadProjectList(path);
     FUZZ_CHECK(loaded.result.ok());
-    FUZZ_CHECK(loaded.entries == ansi::splitLines(ansi::decodeFile(content).text));
+    FUZZ_CHECK(loaded.entries == textlines::split(ansi::decodeFile(content).text));
     const ansi::Encoding encoding = ansi::detectEncoding(content);
 
     // The box's order is a sorted permutation of the file's lines.

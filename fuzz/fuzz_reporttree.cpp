@@ -18,8 +18,8 @@ namespace {
 // The lines the tree should show, worked out without the tree's own walk: all lines but
 // markers and empty ones, cut at the last begin marker when no end marker follows it.
 QList<QByteArrayView> expectedLines(QByteArrayView bytes) {
-    static const QByteArray begin = sessionlog::BeginMarker.toLatin1();
-    static const QByteArray end = sessionlog::EndMarker.toLatin1();
+    constexpr QByteArrayView begin = sessionlog::bytes(sessionlog::BeginMarker);
+    constexpr QByteArrayView end = sessionlog::bytes(sessionlog::EndMarker);
     QList<QByteArrayView> lines;
     qsizetype shownBeforeOpenRecord = -1;
     qsizetype start = 0;

@@ -1,22 +1,15 @@
 #include "reports/logfiles.h"
 
 #include "storage/ansitext.h"
+#include "storage/savefile.h"
+#include "storage/textfile.h"
+#include "storage/textlines.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-#include "storage/savefile.h"
-
 namespace logfiles {
 namespace {
-
-QByteArray withLineEnds(QStringView text) {
-    QString normalised = text.toString();
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(u'\r', u'\n');
-    normalised.replace(u'\n', ansi::LineEnd);
-    return ansi::encode(normalised + ansi::LineEnd);
-}
 
 WriteResult failed(const QString& path, const QFileDevice& file) {
     return {FileResult::failure(path, file.errorString()), int(file.error())};
@@ -28,7 +21,7 @@ WriteResult replaceText(const QString& path, QStringView text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(path, file);
-    const QByteArray bytes = withLineEnds(text);
+    const QByteArray bytes = ansi::encode(textlines::withCrLf(text) + ansi::LineEnd);
     if (file.write(bytes) != bytes.size()) {
         WriteResult result = failed(path, file);
         file.cancelWriting();
@@ -42,7 +35,7 @@ WriteResult replaceText(const QString& path, QStringView text) {
 FileResult copyFile(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.exists())
-        return FileResult::failure(source, QStringLiteral("the file does not exist yet"));
+        return FileResult::failure(source, textfile::MissingReason);
     if (!in.open(QIODevice::ReadOnly))
         return FileResult::failure(source, in.errorString());
     QSaveFile out(target);

@@ -1,10 +1,10 @@
 #include "reports/loggedsessions.h"
 
-#include "reports/loglines.h"
 #include "reports/stampreader.h"
 #include "storage/ansitext.h"
 #include "storage/elapsed.h"
 #include "storage/sessionlog.h"
+#include "storage/textlines.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -14,12 +14,18 @@
 
 namespace {
 
-// The markers and tags are ASCII, so they match the same bytes in the file.
-const QByteArray BeginMarker = sessionlog::BeginMarker.toLatin1();
-const QByteArray EndMarker = sessionlog::EndMarker.toLatin1();
-const QByteArray TotalTag = QByteArrayLiteral("[Total Time] ");
-constexpr QByteArrayView StartedName = "Started]";
-constexpr QByteArrayView StoppedName = "Stopped]";
+constexpr QByteArrayView BeginMarker = sessionlog::bytes(sessionlog::BeginMarker);
+constexpr QByteArrayView EndMarker = sessionlog::bytes(sessionlog::EndMarker);
+constexpr QByteArrayView StartedTag = sessionlog::bytes(sessionlog::StartedTag);
+constexpr QByteArrayView StoppedTag = sessionlog::bytes(sessionlog::StoppedTag);
+
+// A tag and the space that follows it in a written line.
+QByteArray withSpace(QLatin1StringView tag) {
+    return sessionlog::bytes(tag).toByteArray() + ' ';
+}
+const QByteArray NotesStart = withSpace(sessionlog::NotesTag);
+const QByteArray StartingCommentsStart = withSpace(sessionlog::StartingCommentsTag);
+const QByteArray TotalTimeStart = withSpace(sessionlog::TotalTimeTag);
 
 enum class LineKind : quint8 { Other, Started, Stopped };
 
@@ -36,16 +42,16 @@ TaggedLine tagged(QByteArrayView line) {
     for (qsizetype at = line.indexOf('[', 1); at > 0; at = line.indexOf('[', at + 1)) {
         if (line[at - 1] != ' ')
             continue;
-        const QByteArrayView rest = line.sliced(at + 1);
-        const bool started = rest.startsWith(StartedName);
-        const bool stopped = !started && rest.startsWith(StoppedName);
+        const QByteArrayView rest = line.sliced(at);
+        const bool started = rest.startsWith(StartedTag);
+        const bool stopped = !started && rest.startsWith(StoppedTag);
         if (!started && !stopped) {
-            if (rest.startsWith("Notes] ") || rest.startsWith("Starting Comments] "))
+            if (rest.startsWith(NotesStart) || rest.startsWith(StartingCommentsStart))
                 return {};
             continue;
         }
         // The name follows the tag's space; a name lost to an editor's trimming is empty.
-        QByteArrayView name = rest.sliced((started ? StartedName : StoppedName).size());
+        QByteArrayView name = rest.sliced((started ? StartedTag : StoppedTag).size());
         if (name.startsWith(' '))
             name = name.sliced(1);
         return {started ? LineKind::Started : LineKind::Stopped, line.first(at - 1), name};
@@ -102,9 +108,8 @@ public:
         , m_out(out) {}
 
     void run() {
-        loglines::forEach(m_bytes, [this](qsizetype start, qsizetype length) {
-            line(m_bytes.sliced(start, length));
-        });
+        textlines::forEach(m_bytes,
+                           [this](textlines::Line l) { line(m_bytes.sliced(l.start, l.length)); });
         close();
     }
 
@@ -136,9 +141,9 @@ private:
             close();
             return;
         }
-        if (text.startsWith(TotalTag)) {
+        if (text.startsWith(TotalTimeStart)) {
             m_record.total = true;
-            m_record.totalText = text.sliced(TotalTag.size());
+            m_record.totalText = text.sliced(TotalTimeStart.size());
             return;
         }
         const TaggedLine line = tagged(text);

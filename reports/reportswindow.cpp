@@ -5,10 +5,10 @@
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
 #include "storage/datafiles.h"
+#include "storage/textfile.h"
 #include "ui/dialogs.h"
 #include "ui/reportswindowlayout.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -64,19 +64,13 @@ QString ReportsWindow::logPath() const {
 
 QByteArray ReportsWindow::readLog() {
     const QString path = logPath();
+    // A folder of that name shows as an empty log, as a missing file does, without a warning.
     if (!datafiles::FileExists(path))
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(FileResult::failure(path, file.errorString()).message(u"read"));
-        return {};
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        warn(FileResult::failure(path, file.errorString()).message(u"read"));
-        return {};
-    }
-    return bytes;
+    textfile::Read read = textfile::readWhole(path);
+    if (!read.result)
+        warn(read.result.message(u"read"));
+    return std::move(read.bytes);
 }
 
 void ReportsWindow::loadLog() {

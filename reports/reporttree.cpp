@@ -1,18 +1,17 @@
 #include "reports/reporttree.h"
 
-#include "reports/loglines.h"
 #include "storage/ansitext.h"
 #include "storage/sessionlog.h"
+#include "storage/textlines.h"
 
 #include <algorithm>
 
 namespace {
 
-// The markers and tags are ASCII, so they match the same bytes in the file.
-const QByteArray BeginMarker = sessionlog::BeginMarker.toLatin1();
-const QByteArray EndMarker = sessionlog::EndMarker.toLatin1();
-const QByteArray StartedTag = sessionlog::StartedTag.toLatin1();
-const QByteArray StoppedTag = QByteArrayLiteral("[Stopped]");
+constexpr QByteArrayView BeginMarker = sessionlog::bytes(sessionlog::BeginMarker);
+constexpr QByteArrayView EndMarker = sessionlog::bytes(sessionlog::EndMarker);
+constexpr QByteArrayView StartedTag = sessionlog::bytes(sessionlog::StartedTag);
+constexpr QByteArrayView StoppedTag = sessionlog::bytes(sessionlog::StoppedTag);
 
 } // namespace
 
@@ -26,8 +25,7 @@ public:
     void run() {
         const QByteArrayView bytes(m_tree.m_bytes);
         m_tree.m_lines.reserve(size_t(bytes.size() / 48 + 1));
-        loglines::forEach(bytes,
-                          [this](qsizetype start, qsizetype length) { line(start, length); });
+        textlines::forEach(bytes, [this](textlines::Line l) { line(l.start, l.length); });
         finish();
     }
 
@@ -82,15 +80,15 @@ private:
     }
 
     Span label(qsizetype from, qsizetype to) const {
-        for (const QByteArray* tag : {&StartedTag, &StoppedTag}) {
+        for (const QByteArrayView tag : {StartedTag, StoppedTag}) {
             for (qsizetype i = from; i < to; ++i) {
                 const Span line = m_tree.m_lines[size_t(i)];
                 const QByteArrayView text = m_tree.view(line);
-                const qsizetype at = text.indexOf(*tag);
+                const qsizetype at = text.indexOf(tag);
                 if (at < 0)
                     continue;
-                const qsizetype after = at + tag->size();
-                const qsizetype next = text.indexOf(*tag, after);
+                const qsizetype after = at + tag.size();
+                const qsizetype next = text.indexOf(tag, after);
                 const qsizetype length = (next < 0 ? text.size() : next) - after;
                 return {line.start + after, length};
             }

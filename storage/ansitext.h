@@ -50,8 +50,4 @@ inline const QString LineEnd = QStringLiteral("\r\n");
 QByteArray encode(QStringView text);
 QString decode(QByteArrayView bytes);
 
-// Splits text read from a file into lines. CR LF, LF and CR all end a line; a final line end
-// does not start another line, so "a\r\n" is one line and "" is none.
-QStringList splitLines(QStringView text);
-
 } // namespace ansi

@@ -1,18 +1,15 @@
 #include "storage/inifile.h"
 
 #include "storage/ansitext.h"
+#include "storage/savefile.h"
+#include "storage/textfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include "storage/savefile.h"
 
 #include <optional>
 
 namespace {
-
-const QString FolderReason = QStringLiteral("it is a folder, not a file");
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -20,10 +17,6 @@ bool isBlank(QChar c) {
 
 bool isQuote(QChar c) {
     return c == u'"' || c == u'\'';
-}
-
-bool hasLineBreak(QStringView text) {
-    return text.contains(u'\r') || text.contains(u'\n');
 }
 
 // Only spaces and tabs: other characters, a no-break space among them, belong to the value.
@@ -91,11 +84,11 @@ QString foldedName(QStringView name) {
 
 // Names that would not be found again after writing, or would break the line structure.
 std::optional<QString> unstorableReason(QStringView section, QStringView key, QStringView value) {
-    if (hasLineBreak(value))
-        return QStringLiteral("a settings value cannot hold a line break");
-    if (hasLineBreak(section) || section.contains(u']') || trimBlanks(section) != section)
+    if (textlines::hasBreak(value))
+        return textfile::lineBreakReason(u"a settings value");
+    if (textlines::hasBreak(section) || section.contains(u']') || trimBlanks(section) != section)
         return QStringLiteral("\"%1\" cannot be used as a section name").arg(section);
-    const bool badKey = key.isEmpty() || hasLineBreak(key) || key.contains(u'=') ||
+    const bool badKey = key.isEmpty() || textlines::hasBreak(key) || key.contains(u'=') ||
                         trimBlanks(key) != key || key.front() == u';' || key.front() == u'#' ||
                         key.front() == u'[';
     if (badKey)
@@ -119,44 +112,21 @@ void IniDocument::clear() {
 
 FileResult IniDocument::load() {
     clear();
-    const QFileInfo info(m_path);
-    if (info.isDir())
-        return FileResult::failure(m_path, FolderReason);
-    if (!info.exists())
-        return FileResult::success();
-
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(m_path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileResult::failure(m_path, file.errorString());
-    const ansi::DecodedFile decoded = ansi::decodeFile(bytes);
+    textfile::Read read = textfile::readWhole(m_path);
+    if (!read.result)
+        return std::move(read.result);
+    const ansi::DecodedFile decoded = ansi::decodeFile(read.bytes);
     m_encoding = decoded.encoding;
     parse(decoded.text);
     return FileResult::success();
 }
 
-// ansi::splitLines drops the line ends; here each line keeps its own, so that a rewrite gives
-// back the bytes of every line it did not change.
+// Each line keeps its own line end, so that a rewrite gives back the bytes of every line it
+// did not change.
 void IniDocument::parse(QStringView text) {
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        LineEnd end = c == u'\n' ? LineEnd::Lf : LineEnd::Cr;
-        const qsizetype lineLength = i - start;
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
-            end = LineEnd::CrLf;
-            ++i;
-        }
-        addLine(text.sliced(start, lineLength).toString(), end);
-        start = i + 1;
-    }
-    if (start < n)
-        addLine(text.sliced(start).toString(), LineEnd::None);
+    textlines::forEach(text, [&](textlines::Line line) {
+        addLine(text.sliced(line.start, line.length).toString(), line.end);
+    });
 }
 
 void IniDocument::addLine(QString text, LineEnd end) {
@@ -233,26 +203,12 @@ void IniDocument::appendSection(QStringView section, QString keyLine) {
                                Line{std::move(keyLine), LineEnd::CrLf}}});
 }
 
-QStringView IniDocument::lineEndText(LineEnd end) {
-    switch (end) {
-    case LineEnd::CrLf:
-        return u"\r\n";
-    case LineEnd::Lf:
-        return u"\n";
-    case LineEnd::Cr:
-        return u"\r";
-    case LineEnd::None:
-        break;
-    }
-    return {};
-}
-
 QString IniDocument::toText() const {
     QString text;
     for (const Section& section : m_sections) {
         for (const Line& line : section.lines) {
             text += line.text;
-            text += lineEndText(line.end);
+            text += textlines::endText(line.end);
         }
     }
     return text;
@@ -260,7 +216,7 @@ QString IniDocument::toText() const {
 
 FileResult IniDocument::save() const {
     if (QFileInfo(m_path).isDir())
-        return FileResult::failure(m_path, FolderReason);
+        return FileResult::failure(m_path, textfile::FolderReason);
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(m_path, file.errorString());

@@ -2,6 +2,7 @@
 
 #include "storage/ansitext.h"
 #include "storage/fileresult.h"
+#include "storage/textlines.h"
 
 #include <QHash>
 #include <QList>
@@ -56,7 +57,7 @@ public:
     FileResult save() const;
 
 private:
-    enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
+    using LineEnd = textlines::LineEnd;
     struct Line {
         QString text;
         LineEnd end;
@@ -72,7 +73,6 @@ private:
     void addLine(QString text, LineEnd end);
     void appendSection(QStringView section, QString keyLine);
     QString toText() const;
-    static QStringView lineEndText(LineEnd end);
 
     QString m_path;
     ansi::Encoding m_encoding = ansi::Encoding::Windows1252;

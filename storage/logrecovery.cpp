@@ -2,6 +2,7 @@
 
 #include "storage/ansitext.h"
 #include "storage/savefile.h"
+#include "storage/textfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -42,17 +43,10 @@ FileResult save(const QString& path, QStringView lines) {
 }
 
 Load load(const QString& path) {
-    QFile file(path);
-    if (path.isEmpty() || !file.exists())
-        return {FileResult::success(), {}};
-    if (QFileInfo(path).isDir())
-        return {FileResult::failure(path, QStringLiteral("it is a folder, not a file")), {}};
-    if (!file.open(QIODevice::ReadOnly))
-        return {FileResult::failure(path, file.errorString()), {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {FileResult::failure(path, file.errorString()), {}};
-    return {FileResult::success(), ansi::decode(bytes)};
+    textfile::Read read = textfile::readWhole(path);
+    if (!read.result)
+        return {std::move(read.result), {}};
+    return {FileResult::success(), ansi::decode(read.bytes)};
 }
 
 FileResult remove(const QString& path) {

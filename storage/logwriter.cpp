@@ -1,6 +1,7 @@
 #include "storage/logwriter.h"
 
 #include "storage/ansitext.h"
+#include "storage/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +38,7 @@ bool endsALine(QFile& file, qint64 size, ansi::Encoding encoding) {
 
 FileResult appendText(const QString& path, QStringView text, AppendEncoding appendEncoding) {
     if (QFileInfo(path).isDir())
-        return FileResult::failure(path, QStringLiteral("it is a folder, not a file"));
+        return FileResult::failure(path, textfile::FolderReason);
 
     QFile file(path);
     // Unbuffered, so that a full disk shows up at write() and not later at close(). Read as

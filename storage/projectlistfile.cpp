@@ -2,23 +2,19 @@
 
 #include "storage/ansitext.h"
 #include "storage/logwriter.h"
+#include "storage/savefile.h"
+#include "storage/textfile.h"
+#include "storage/textlines.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "storage/savefile.h"
-
 #include <algorithm>
 
 namespace {
 
-const QString FolderReason = QStringLiteral("it is a folder, not a file");
-const QString LineBreakReason = QStringLiteral("a project name cannot hold a line break");
-
-bool hasLineBreak(const QString& name) {
-    return name.contains(u'\r') || name.contains(u'\n');
-}
+const QString LineBreakReason = textfile::lineBreakReason(u"a project name");
 
 // The encoding of the file as it is now. A file that is missing, or that cannot be read and is
 // about to be replaced anyway, is written as the program writes new files.
@@ -32,32 +28,23 @@ ansi::Encoding existingEncoding(const QString& path) {
 } // namespace
 
 ProjectListLoad loadProjectList(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {FileResult::failure(path, FolderReason), {}};
-    if (!info.exists())
-        return {FileResult::success(), {}};
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {FileResult::failure(path, file.errorString()), {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {FileResult::failure(path, file.errorString()), {}};
-    return {FileResult::success(), ansi::splitLines(ansi::decodeFile(bytes).text)};
+    textfile::Read read = textfile::readWhole(path);
+    if (!read.result)
+        return {std::move(read.result), {}};
+    return {FileResult::success(), textlines::split(ansi::decodeFile(read.bytes).text)};
 }
 
 FileResult AppendProject(const QString& path, const QString& name) {
-    if (hasLineBreak(name))
+    if (textlines::hasBreak(name))
         return FileResult::failure(path, LineBreakReason);
     return appendText(path, name + ansi::LineEnd, AppendEncoding::AsTheFileIs);
 }
 
 FileResult SaveProjectList(const QString& path, const QStringList& entries) {
-    if (std::any_of(entries.cbegin(), entries.cend(), hasLineBreak))
+    if (std::any_of(entries.cbegin(), entries.cend(), textlines::hasBreak))
         return FileResult::failure(path, LineBreakReason);
     if (QFileInfo(path).isDir())
-        return FileResult::failure(path, FolderReason);
+        return FileResult::failure(path, textfile::FolderReason);
 
     QString text;
     for (const QString& entry : entries)

@@ -1,31 +1,36 @@
 #include "storage/sessionlog.h"
 
 #include "storage/ansitext.h"
+#include "storage/textlines.h"
 
 namespace sessionlog {
+namespace {
+
+// "<stamp> <tag> <text>"
+QString taggedLine(const QString& stamp, QLatin1StringView tag, const QString& text) {
+    return stamp + u' ' + tag + u' ' + text;
+}
+
+} // namespace
 
 QString startLines(const QString& stamp, const QString& project) {
-    return BeginMarker + ansi::LineEnd + stamp + QStringLiteral(" [Started] ") + project;
+    return BeginMarker + ansi::LineEnd + taggedLine(stamp, StartedTag, project);
 }
 
 QString startingCommentLine(const QString& stamp, const QString& comment) {
-    return ansi::LineEnd + stamp + QStringLiteral(" [Starting Comments] ") + comment;
+    return ansi::LineEnd + taggedLine(stamp, StartingCommentsTag, comment);
 }
 
 QString stopLines(const QString& stamp, const QString& project, const QString& elapsedText) {
-    QString text = stamp + QStringLiteral(" [Stopped] ") + project + ansi::LineEnd;
-    text += QStringLiteral("[Total Time] ") + elapsedText + ansi::LineEnd;
+    QString text = taggedLine(stamp, StoppedTag, project) + ansi::LineEnd;
+    text += TotalTimeTag + u' ' + elapsedText + ansi::LineEnd;
     text += EndMarker + ansi::LineEnd + ansi::LineEnd;
     return text;
 }
 
 QString noteLine(const QString& stamp, const QString& note) {
     // The note window gives LF line breaks; the log wants CR LF everywhere.
-    QString body = note;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    body.replace(u'\r', u'\n');
-    body.replace(QStringLiteral("\n"), ansi::LineEnd);
-    return stamp + QStringLiteral(" [Notes] ") + body;
+    return taggedLine(stamp, NotesTag, textlines::withCrLf(note));
 }
 
 } // namespace sessionlog

@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // The lines of one session record in Tasks.txt. Each function returns the text that goes into
 // the pending log; FlushLog then ends it with CR LF.
+//
+// The markers and tags are written here and read by the report tree and the totals. They are
+// ASCII, so that the same text matches the bytes of the file.
 namespace sessionlog {
 
-inline const QString BeginMarker = QStringLiteral("<!--  BEGIN SESSION //-->");
-inline const QString EndMarker = QStringLiteral("<!--  END SESSION  -->");
-inline const QString StartedTag = QStringLiteral("[Started]");
+inline constexpr QLatin1StringView BeginMarker("<!--  BEGIN SESSION //-->");
+inline constexpr QLatin1StringView EndMarker("<!--  END SESSION  -->");
+inline constexpr QLatin1StringView StartedTag("[Started]");
+inline constexpr QLatin1StringView StartingCommentsTag("[Starting Comments]");
+inline constexpr QLatin1StringView NotesTag("[Notes]");
+inline constexpr QLatin1StringView StoppedTag("[Stopped]");
+inline constexpr QLatin1StringView TotalTimeTag("[Total Time]");
+
+// A marker or tag as the bytes of the file.
+constexpr QByteArrayView bytes(QLatin1StringView text) {
+    return {text.data(), text.size()};
+}
 
 // Begin marker and started line.
 QString startLines(const QString& stamp, const QString& project);

@@ -56,26 +56,6 @@ private slots:
         QCOMPARE(decoded.text, text);
         QCOMPARE(ansi::encodeFile(decoded.text, decoded.encoding), bytes);
     }
-
-    void splitsAtEveryKindOfLineEnd_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty") << QString() << QStringList();
-        QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringList{u"a"_qs, u"b"_qs};
-        QTest::newRow("lf only") << QStringLiteral("a\nb\n") << QStringList{u"a"_qs, u"b"_qs};
-        QTest::newRow("cr only") << QStringLiteral("a\rb\r") << QStringList{u"a"_qs, u"b"_qs};
-        QTest::newRow("no final line end")
-            << QStringLiteral("a\r\nb") << QStringList{u"a"_qs, u"b"_qs};
-        QTest::newRow("empty lines kept")
-            << QStringLiteral("\r\na\r\n\r\n") << QStringList{QString(), u"a"_qs, QString()};
-        QTest::newRow("lf cr is two line ends")
-            << QStringLiteral("a\n\rb") << QStringList{u"a"_qs, QString(), u"b"_qs};
-    }
-    void splitsAtEveryKindOfLineEnd() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QCOMPARE(ansi::splitLines(text), lines);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAnsiText)
