@@ -13,7 +13,9 @@ class XDisplay;
 class XWindows {
 public:
     using Id = quint64;
-    static constexpr int DefaultWaitMs = 10000;
+    // Generous, since a loaded machine can take seconds to start the program and map a
+    // window; a passing test never waits this long.
+    static constexpr int DefaultWaitMs = 20000;
 
     explicit XWindows(const XDisplay& display);
 
