@@ -1,6 +1,7 @@
 // Times the Reports window on generated logs of 25,000 and 100,000 sessions, beside a bare
 // QPlainTextEdit holding the same text. Each case runs in a child process of its own, so that
 // its peak memory is its own. Usage: reports_bench [folder to keep the logs in]
+#include "bench/benchsupport.h"
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
 #include "reports/reportswindow.h"
@@ -24,19 +25,7 @@
 
 namespace {
 
-const QStringList Words = {
-    QStringLiteral("review"),   QStringLiteral("client"),  QStringLiteral("call"),
-    QStringLiteral("mock-ups"), QStringLiteral("colours"), QStringLiteral("budget"),
-    QStringLiteral("invoice"),  QStringLiteral("meeting"), QStringLiteral("design"),
-    QStringLiteral("website"),  QStringLiteral("plan"),    QStringLiteral("fixes"),
-};
-
-QString words(QRandomGenerator& random, int count) {
-    QStringList picked;
-    for (int i = 0; i < count; ++i)
-        picked.append(Words[random.bounded(Words.size())]);
-    return picked.join(u' ');
-}
+using benchsupport::words;
 
 // Records of seven lines and about 400 bytes, as a heavy user writes them: a starting
 // comment and one note.
@@ -72,16 +61,7 @@ void writeLog(const QString& path, int sessions) {
     file.write(ansi::encode(chunk));
 }
 
-long peakKib() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
+using benchsupport::peakKib;
 
 // What the program has done before the Reports window opens: fonts and style are loaded.
 void warmUp() {

@@ -2,6 +2,7 @@
 // beside a bare read of the same file. Each case runs in a child process of its own, so that its
 // peak memory is its own. Usage: summary_bench [folder to keep the log in]
 #include "app/summarycommand.h"
+#include "bench/benchsupport.h"
 #include "storage/ansitext.h"
 #include "storage/datafiles.h"
 #include "storage/datetimetext.h"
@@ -26,19 +27,8 @@ constexpr int Sessions = 100000;
 
 const QLocale UnitedStates(QLocale::English, QLocale::UnitedStates);
 
-const QStringList Words = {
-    QStringLiteral("review"),   QStringLiteral("client"),  QStringLiteral("call"),
-    QStringLiteral("mock-ups"), QStringLiteral("colours"), QStringLiteral("budget"),
-    QStringLiteral("invoice"),  QStringLiteral("meeting"), QStringLiteral("design"),
-    QStringLiteral("website"),  QStringLiteral("plan"),    QStringLiteral("fixes"),
-};
-
-QString words(QRandomGenerator& random, int count) {
-    QStringList picked;
-    for (int i = 0; i < count; ++i)
-        picked.append(Words[random.bounded(Words.size())]);
-    return picked.join(u' ');
-}
+using benchsupport::Words;
+using benchsupport::words;
 
 // Records of seven lines and about 400 bytes, as a heavy user writes them: a starting comment
 // and one note, on one of 41 projects, over nineteen years. One session in a hundred was
@@ -72,16 +62,7 @@ void writeLog(const QString& path) {
     file.write(ansi::encode(chunk));
 }
 
-long peakKib() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
+using benchsupport::peakKib;
 
 int runCase(const QString& kind, const QString& logPath) {
     QElapsedTimer timer;
