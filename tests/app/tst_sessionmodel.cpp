@@ -1,14 +1,13 @@
 #include "session/sessionmodel.h"
 #include "tests/support/fakeclock.h"
 #include "tests/support/files.h"
+#include "tests/support/localzone.h"
 #include "tests/support/manualtimer.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <ctime>
 
 namespace {
 
@@ -32,28 +31,6 @@ struct Rig {
     FakeClock clock;
     ManualTimer* timer;
     SessionModel session;
-};
-
-// The local time zone set for one test and put back after it.
-class TimeZone {
-public:
-    explicit TimeZone(const char* zone)
-        : m_old(qgetenv("TZ"))
-        , m_hadOld(qEnvironmentVariableIsSet("TZ")) {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~TimeZone() {
-        if (m_hadOld)
-            qputenv("TZ", m_old);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
-
-private:
-    QByteArray m_old;
-    bool m_hadOld;
 };
 
 QDateTime utc(int year, int month, int day, int hour, int minute) {
@@ -230,7 +207,7 @@ private slots:
         QFETCH(QDateTime, start);
         QFETCH(int, seconds);
         QFETCH(QString, elapsed);
-        const TimeZone pinned(zone.constData());
+        const LocalZone pinned(zone.constData());
         Rig rig(start.toLocalTime());
         rig.session.setPromptOn(false);
         rig.session.start(u"Late"_qs);

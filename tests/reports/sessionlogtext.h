@@ -1,12 +1,11 @@
 #pragma once
 
 #include "storage/ansitext.h"
+#include "tests/support/localzone.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-#include <ctime>
 
 // Session logs written line by line for the totals tests, with United States stamps.
 namespace sessionlogtext {
@@ -37,29 +36,7 @@ inline QByteArray bytes(const QStringList& lines, const QString& lineEnd = QStri
     return ansi::encode(text);
 }
 
-// The process's local time zone, as a POSIX TZ rule, while the object lives. Durations read
-// from two stamps depend on the zone's summer time, so the tests name theirs.
-class LocalZone {
-public:
-    explicit LocalZone(const char* rule)
-        : m_old(qgetenv("TZ"))
-        , m_hadOld(qEnvironmentVariableIsSet("TZ")) {
-        qputenv("TZ", rule);
-        ::tzset();
-    }
-    ~LocalZone() {
-        if (m_hadOld)
-            qputenv("TZ", m_old);
-        else
-            qunsetenv("TZ");
-        ::tzset();
-    }
-    LocalZone(const LocalZone&) = delete;
-    LocalZone& operator=(const LocalZone&) = delete;
-
-private:
-    QByteArray m_old;
-    bool m_hadOld;
-};
+// Durations read from two stamps depend on the zone's summer time, so the tests name theirs.
+using ::LocalZone;
 
 } // namespace sessionlogtext

@@ -1,35 +1,9 @@
 #include "storage/datetimetext.h"
+#include "tests/support/localzone.h"
 
 #include <QtTest>
 
-#include <ctime>
-
 namespace {
-
-// The process's local time zone, as a POSIX TZ rule, while the object lives. A stamp is local
-// wall-clock time, so what it reads back as depends on the zone; each test names its own.
-class LocalZone {
-public:
-    explicit LocalZone(const char* rule)
-        : m_old(qgetenv("TZ"))
-        , m_hadOld(qEnvironmentVariableIsSet("TZ")) {
-        qputenv("TZ", rule);
-        ::tzset();
-    }
-    ~LocalZone() {
-        if (m_hadOld)
-            qputenv("TZ", m_old);
-        else
-            qunsetenv("TZ");
-        ::tzset();
-    }
-    LocalZone(const LocalZone&) = delete;
-    LocalZone& operator=(const LocalZone&) = delete;
-
-private:
-    QByteArray m_old;
-    bool m_hadOld;
-};
 
 // United States rules since 2007: summer time from 2:00 on the second Sunday of March to 2:00
 // on the first Sunday of November.
