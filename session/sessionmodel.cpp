@@ -5,6 +5,8 @@
 #include "storage/elapsed.h"
 #include "storage/sessionlog.h"
 
+#include <algorithm>
+
 SessionModel::SessionModel(const Clock& clock, SecondTimer* timer, const QLocale& locale,
                            QString logPath, QObject* parent)
     : QObject(parent)
@@ -59,7 +61,21 @@ void SessionModel::finishStart(const QString& startingComment) {
 }
 
 void SessionModel::stop() {
-    m_stopStamp = m_dateText.format(m_clock.now());
+    finishStop(m_clock.now());
+}
+
+void SessionModel::stopAt(const QDateTime& when) {
+    if (!m_running)
+        return;
+    // Never before the start, nor after now: the total would be negative or not yet worked.
+    QDateTime at = std::min(std::max(when, m_startedAt), m_clock.now());
+    at = at.addMSecs(-at.time().msec());
+    setElapsedText(elapsed::text(elapsed::readParts(elapsed::FormatElapsed(m_startedAt, at))));
+    finishStop(at);
+}
+
+void SessionModel::finishStop(const QDateTime& when) {
+    m_stopStamp = m_dateText.format(when);
     m_timer->setEnabled(false);
     m_running = false;
     m_stopped = true;

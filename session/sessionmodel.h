@@ -55,6 +55,9 @@ public:
     void finishStart(const QString& startingComment);
     // Stop: stamps the stop, stops the clock, and writes the stop lines with the elapsed time.
     void stop();
+    // Stop as if at an earlier moment of the session, the moment the user left it: the stop
+    // stamp and the total time are taken at that moment, to the whole second.
+    void stopAt(const QDateTime& when);
 
     // A note of the user's, stamped now, and written at once with whatever the log still owes.
     FileResult logNote(const QString& note);
@@ -82,6 +85,7 @@ private:
     void setElapsedText(const QString& text);
     FileResult write();
     void writeSessionLines();
+    void finishStop(const QDateTime& when);
 
     const Clock& m_clock;
     SecondTimer* m_timer;
