@@ -8,6 +8,8 @@ what=${1:-run}
 build_dir=${BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils)
+# The desktop's idle time on X11 (MIT-SCREEN-SAVER).
+packages+=(libxss-dev)
 # The end-to-end tests run the program on a private X display and drive it with real input.
 packages+=(xvfb openbox xdotool xclip wmctrl x11-utils)
 # The install tests validate the desktop entry and metainfo and build the Debian package.

@@ -1,0 +1,50 @@
+#include "away/desktopidletime.h"
+
+#include "away/dbusidletime.h"
+#include "away/x11idletime.h"
+
+#include <cstdio>
+#include <vector>
+
+DesktopIdleTime::Session DesktopIdleTime::Session::current() {
+    return {qEnvironmentVariable("WAYLAND_DISPLAY"), qEnvironmentVariable("XDG_SESSION_TYPE"),
+            qEnvironmentVariable("DISPLAY")};
+}
+
+bool DesktopIdleTime::Session::isWayland() const {
+    return !waylandDisplay.isEmpty() || sessionType == u"wayland";
+}
+
+void DesktopIdleTime::sayOnStandardError(const QString& line) {
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+DesktopIdleTime::DesktopIdleTime(Session session, Say say)
+    : m_session(std::move(session))
+    , m_say(std::move(say)) {}
+
+DesktopIdleTime::~DesktopIdleTime() = default;
+
+std::optional<std::chrono::milliseconds> DesktopIdleTime::idleTime() {
+    if (m_chosen)
+        return m_source ? m_source->idleTime() : std::nullopt;
+    m_chosen = true;
+
+    std::vector<std::unique_ptr<IdleSource>> candidates;
+    // XWayland's MIT-SCREEN-SAVER sees only the input to X windows: on a Wayland desktop it
+    // would count the user idle while they type into any other window.
+    if (!m_session.isWayland())
+        candidates.push_back(std::make_unique<X11IdleTime>(m_session.x11Display));
+    candidates.push_back(std::make_unique<DBusIdleTime>(DBusIdleTime::Service::Mutter));
+    candidates.push_back(std::make_unique<DBusIdleTime>(DBusIdleTime::Service::ScreenSaver));
+    for (std::unique_ptr<IdleSource>& candidate : candidates) {
+        if (const std::optional<std::chrono::milliseconds> idle = candidate->idleTime()) {
+            m_source = std::move(candidate);
+            return idle;
+        }
+    }
+    if (m_say)
+        m_say(QStringLiteral("Tallyhawk: this desktop does not tell how long you have been idle; "
+                             "away time is taken from suspends only."));
+    return std::nullopt;
+}

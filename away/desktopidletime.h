@@ -1,0 +1,46 @@
+#pragma once
+
+#include "session/idlesource.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// The idle time from whichever source this desktop answers on. The sources are asked in order
+// on the first call only, which comes long after the program has started; the first that
+// answers is the only one asked from then on. Where none answers, that is said once and the
+// answer is nothing from then on, at no cost.
+class DesktopIdleTime final : public IdleSource {
+public:
+    // The parts of the environment that the choice depends on.
+    struct Session {
+        // WAYLAND_DISPLAY
+        QString waylandDisplay;
+        // XDG_SESSION_TYPE
+        QString sessionType;
+        // DISPLAY: an X server, or XWayland on a Wayland desktop.
+        QString x11Display;
+
+        static Session current();
+        bool isWayland() const;
+    };
+
+    // Where the one line goes that says the desktop does not tell the idle time.
+    using Say = std::function<void(const QString& line)>;
+    static void sayOnStandardError(const QString& line);
+
+    explicit DesktopIdleTime(Session session = Session::current(), Say say = sayOnStandardError);
+    ~DesktopIdleTime() override;
+    DesktopIdleTime(const DesktopIdleTime&) = delete;
+    DesktopIdleTime& operator=(const DesktopIdleTime&) = delete;
+
+    std::optional<std::chrono::milliseconds> idleTime() override;
+
+private:
+    Session m_session;
+    Say m_say;
+    bool m_chosen = false;
+    // Empty once chosen when no source answered.
+    std::unique_ptr<IdleSource> m_source;
+};
