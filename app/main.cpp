@@ -4,6 +4,8 @@
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "app/summarycommand.h"
+#include "away/desktopidletime.h"
+#include "away/logindsleepwatch.h"
 #include "reports/logprinter.h"
 #include "session/secondtimer.h"
 #include "storage/clock.h"
@@ -80,6 +82,8 @@ int runWindow(int argc, char* argv[]) {
     QtLogPrinter printer;
     SystemTrayIcon tray;
     SystemWindowPlacement placement;
+    DesktopIdleTime idle;
+    LogindSleepWatch sleepWatch;
 
     const datafolder::Choice data = dataFolder();
     if (const FileResult ready = datafolder::prepare(data); !ready) {
@@ -102,7 +106,7 @@ int runWindow(int argc, char* argv[]) {
         return 1;
     }
     MainWindow window({data.folder, QLocale::system(), clock, dialogs, desktop, printer, tray,
-                       placement, new WholeSecondTimer(clock), recoveryFolder()});
+                       placement, new WholeSecondTimer(clock), recoveryFolder(), idle, sleepWatch});
 
     ShutdownSignals shutdownSignals;
     app::connectProgramEnd(application, window, shutdownSignals);

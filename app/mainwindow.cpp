@@ -6,6 +6,7 @@
 #include "app/otherwindows.h"
 #include "app/projectbox.h"
 #include "app/traymenu.h"
+#include "session/awaytracker.h"
 #include "session/secondtimer.h"
 #include "session/sessionmodel.h"
 #include "storage/datafiles.h"
@@ -13,6 +14,7 @@
 #include "tallyhawk/version.h"
 #include "tray/windowplacement.h"
 #include "ui/assets/assets.h"
+#include "ui/awayquestionwindow.h"
 #include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
@@ -54,6 +56,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_session = new SessionModel(services.clock, services.timer, services.locale,
                                  datafiles::path(services.appFolder, datafiles::Tasks), this);
     services.timer->setObjectName(QStringLiteral("Timer1"));
+    m_away = new AwayTracker(*m_session, services.clock, services.idle, services.sleep, this);
     m_keptLines = new KeptLogLines(*m_session, services.dataFolder, m_warnings, this);
     m_tray = new TrayMenu(services.tray, this);
     m_otherWindows = new OtherWindows(services, m_settings, this);
@@ -81,6 +84,7 @@ void MainWindow::startUp() {
 
 void MainWindow::restoreSettings() {
     m_settings.load();
+    m_away->setThreshold(m_settings.awayThreshold());
     if (!m_settings.exists())
         return;
     // Each value is applied on its own, through its control, so that the control's own
@@ -226,6 +230,30 @@ void MainWindow::raisePrompt() {
     m_services.placement.SetTopMost(notes, true);
 }
 
+void MainWindow::askAboutAwayTime(const AwayPeriod& period) {
+    if (!m_awayQuestion) {
+        m_awayQuestion = new AwayQuestionWindow(this);
+        connect(m_awayQuestion, &AwayQuestionWindow::keepChosen, this, &MainWindow::keepAwayTime);
+        connect(m_awayQuestion, &AwayQuestionWindow::stopWhenLeftChosen, this,
+                &MainWindow::stopWhenLeft);
+    }
+    const DateTimeText& stamps = m_session->dateText();
+    m_awayQuestion->setQuestion(m_session->project(), stamps.format(period.left),
+                                stamps.format(period.back), AwayTracker::lengthText(period));
+    // In front, so that it is seen, but without taking the keys the user is typing elsewhere.
+    m_services.placement.SetTopMost(m_awayQuestion, true);
+}
+
+void MainWindow::keepAwayTime() {
+    if (const FileResult result = m_away->keep(); !result.ok())
+        reportLogFailure(result);
+}
+
+void MainWindow::stopWhenLeft() {
+    m_away->stopWhenLeft();
+    showSessionState();
+}
+
 void MainWindow::connectControls() {
     connect(m_ui.startStopButton, &QPushButton::clicked, this, &MainWindow::startOrStop);
     connect(m_ui.notesButton, &QPushButton::clicked, this, [this] {
@@ -268,4 +296,9 @@ void MainWindow::connectControls() {
     });
     connect(m_session, &SessionModel::promptDue, this, &MainWindow::raisePrompt);
     connect(m_session, &SessionModel::logFailed, this, &MainWindow::reportLogFailure);
+    connect(m_away, &AwayTracker::questionChanged, this, &MainWindow::askAboutAwayTime);
+    connect(m_away, &AwayTracker::questionClosed, this, [this] {
+        if (m_awayQuestion)
+            m_awayQuestion->discard();
+    });
 }

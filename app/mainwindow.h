@@ -9,6 +9,9 @@
 #include <QWidget>
 
 class ActivityPrompt;
+class AwayQuestionWindow;
+class AwayTracker;
+struct AwayPeriod;
 class FileResult;
 class KeptLogLines;
 class NotesWindow;
@@ -54,6 +57,9 @@ private:
     void offerNotes();
     NotesWindow* showNotesWindow();
     void raisePrompt();
+    void askAboutAwayTime(const AwayPeriod& period);
+    void keepAwayTime();
+    void stopWhenLeft();
     void reportLogFailure(const FileResult& result);
 
     void restoreSettings();
@@ -68,6 +74,8 @@ private:
     OtherWindows* m_otherWindows;
     ActivityPrompt* m_prompt;
     QPointer<NotesWindow> m_notes;
+    AwayTracker* m_away;
+    QPointer<AwayQuestionWindow> m_awayQuestion;
 
     MainWindowControls m_ui;
 

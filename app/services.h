@@ -6,8 +6,10 @@
 class Clock;
 class Desktop;
 class Dialogs;
+class IdleSource;
 class LogPrinter;
 class SecondTimer;
+class SleepWatch;
 class TrayIcon;
 class WindowPlacement;
 
@@ -26,4 +28,7 @@ struct Services {
     // The user's own data folder, where log lines that could not be written when the program
     // ended wait for the next start.
     QString dataFolder;
+    // The desktop's idle time and the machine's suspends, for the time the user is away.
+    IdleSource& idle;
+    SleepWatch& sleep;
 };

@@ -194,6 +194,10 @@ int run(const QStringList& arguments, const QString& defaultLogPath, QTextStream
         // Where a run without --log reads, and where the window keeps its files.
         out << "\nData files (Tasks.txt, Projects.txt, Settings.ini) are kept in "
             << QDir::toNativeSeparators(QFileInfo(defaultLogPath).absolutePath()) << '\n';
+        out << "\nAway time: a session left running while nobody is at the computer, or across "
+               "a suspend, is\ncaught, and you are asked whether to keep that time. Settings.ini "
+               "sets how long\nwithout input counts as away:\n  [Away]\n  Minutes=15\n0 "
+               "turns it off.\n";
         out.flush();
         return Done;
     }

@@ -2,8 +2,12 @@
 // comes after the whole second, how soon the first tick follows Start, and what it costs in
 // CPU. One process runs, one after the other: an idle event loop, the bare WholeSecondTimer,
 // the main window with a session running, and a 10 ms polling timer for comparison.
-// Usage: clock_bench [seconds per run, at least 10; default 12]
+// With "away", one more run: the main window with a session whose user has gone, under a real
+// X display (DISPLAY) whose idle time grows.
+// Usage: clock_bench [seconds per run, at least 10; default 12] [away]
 #include "app/mainwindow.h"
+#include "away/desktopidletime.h"
+#include "away/logindsleepwatch.h"
 #include "session/secondtimer.h"
 #include "session/sessionmodel.h"
 #include "storage/clock.h"
@@ -15,6 +19,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -84,6 +89,8 @@ struct RunResult {
     long voluntary = 0;
     long involuntary = 0;
     double cpuMs = 0;
+    // How often the desktop's idle time was asked; -1 where nothing asks it.
+    qint64 idleQueries = -1;
     TickLog ticks;
 
     void take(const Usage& before, const Usage& after) {
@@ -217,6 +224,19 @@ struct StartFigures {
     }
 };
 
+// The program's idle time, counted: how often a running session asks the desktop.
+class CountingIdleTime final : public IdleSource {
+public:
+    std::optional<std::chrono::milliseconds> idleTime() override {
+        ++asked;
+        return m_desktop.idleTime();
+    }
+    qint64 asked = 0;
+
+private:
+    DesktopIdleTime m_desktop;
+};
+
 struct FormStarts {
     StartFigures afterPause;
     StartFigures sameSecond;
@@ -234,9 +254,12 @@ RunResult mainWindow(int seconds, FormStarts& starts) {
     FakePrinter printer;
     FakeTray tray;
     FakePlacement placement;
+    // The program's own idle time and suspend watch, so that their cost is in the figures.
+    CountingIdleTime idle;
+    LogindSleepWatch sleepWatch;
     auto* timer = new WholeSecondTimer(clock);
     MainWindow window({folder.path(), QLocale(QStringLiteral("en_US")), clock, dialogs, desktop,
-                       printer, tray, placement, timer, folder.path()});
+                       printer, tray, placement, timer, folder.path(), idle, sleepWatch});
     window.startUp();
     window.show();
     window.findChild<QComboBox*>(QStringLiteral("CboProject"))
@@ -269,9 +292,55 @@ RunResult mainWindow(int seconds, FormStarts& starts) {
     runFor(50);
     r.ticks = TickLog();
     r.fires = 0;
+    idle.asked = 0;
     const Usage before = Usage::now();
     runFor(seconds * 1000);
     r.take(before, Usage::now());
+    r.idleQueries = idle.asked;
+    startStop->click();
+    window.close();
+    return r;
+}
+
+// A session whose user has gone: with a threshold of one minute, a minute and a bit without
+// input first (not measured), after which each tick asks the desktop whether anyone is back.
+// Needs an X display without input, such as a fresh Xvfb, in DISPLAY.
+RunResult mainWindowAway(int seconds) {
+    RunResult r;
+    r.name = "main window, user away";
+    QTemporaryDir folder;
+    QFile settings(folder.filePath(QStringLiteral("Settings.ini")));
+    if (!settings.open(QIODevice::WriteOnly) || settings.write("[Away]\r\nMinutes=1\r\n") < 0)
+        return r;
+    settings.close();
+    SystemClock clock;
+    AnsweringDialogs dialogs;
+    FakeDesktop desktop;
+    FakePrinter printer;
+    FakeTray tray;
+    FakePlacement placement;
+    CountingIdleTime idle;
+    LogindSleepWatch sleepWatch;
+    auto* timer = new WholeSecondTimer(clock);
+    MainWindow window({folder.path(), QLocale(QStringLiteral("en_US")), clock, dialogs, desktop,
+                       printer, tray, placement, timer, folder.path(), idle, sleepWatch});
+    window.startUp();
+    window.show();
+    window.findChild<QComboBox*>(QStringLiteral("CboProject"))
+        ->setEditText(QStringLiteral("Clock bench"));
+    auto* startStop = window.findChild<QPushButton*>(QStringLiteral("CmdStartStop"));
+    QObject::connect(timer, &SecondTimer::timeout, [&] { ++r.fires; });
+    QObject::connect(&window.session(), &SessionModel::ticked,
+                     [&] { r.ticks.tick(clock.now().time().second()); });
+    startStop->click();
+    runFor(62000);
+    r.ticks = TickLog();
+    r.fires = 0;
+    idle.asked = 0;
+    const Usage before = Usage::now();
+    runFor(seconds * 1000);
+    r.take(before, Usage::now());
+    r.idleQueries = idle.asked;
     startStop->click();
     window.close();
     return r;
@@ -297,6 +366,10 @@ void printRow(const RunResult& r, const RunResult& idle) {
     std::printf("%-30s %8.1f %9.1f %9.1f %8.1f %9.0f", r.name, r.fires * perSecond,
                 r.voluntary * perSecond, (r.voluntary - idle.voluntary) * perSecond,
                 r.involuntary * perSecond, r.cpuMs * 60.0 * perSecond);
+    if (r.idleQueries >= 0)
+        std::printf(" %7.2f", r.idleQueries * perSecond);
+    else
+        std::printf(" %7s", "-");
     if (r.ticks.lagsMs.empty()) {
         std::printf("\n");
         return;
@@ -338,13 +411,20 @@ int main(int argc, char* argv[]) {
     FormStarts starts;
     const RunResult form = mainWindow(seconds, starts);
     const RunResult polling = pollingTimer(seconds);
+    // With "away", also the cost of a session whose user has gone (a minute more).
+    std::optional<RunResult> away;
+    if (argc > 2 && QByteArray(argv[2]) == "away")
+        away = mainWindowAway(seconds);
 
-    std::printf("%-30s %8s %9s %9s %8s %9s %6s %6s   %s\n", "variant", "fires/s", "wakeups/s",
-                "net/s", "invol/s", "CPU ms/min", "ticks", "missed", "tick lag ms min/med/max");
+    std::printf("%-30s %8s %9s %9s %8s %9s %7s %6s %6s   %s\n", "variant", "fires/s",
+                "wakeups/s", "net/s", "invol/s", "CPU ms/min", "idle?/s", "ticks", "missed",
+                "tick lag ms min/med/max");
     for (const RunResult* r : {&idle, &bare, &form, &polling})
         printRow(*r, idle);
+    if (away)
+        printRow(*away, idle);
     std::printf("\nwakeups/s: voluntary context switches of the process; net/s: less the idle "
-                "loop's.\n\n");
+                "loop's; idle?/s: questions to the desktop about the user's idle time.\n\n");
 
     std::printf("first tick, %d starts each (min / median / max):\n", FirstTickStarts);
     printFirstTicks("  WholeSecondTimer, after enabling", timerFirstTicks);

@@ -47,6 +47,11 @@ QString AppSettings::schemeFlag(QStringView key) const {
     return value(ColorSchemeSection, key);
 }
 
+std::chrono::minutes AppSettings::awayThreshold() const {
+    const std::optional<int> minutes = wholeNumber(value(AwaySection, AwayMinutesKey));
+    return minutes && *minutes >= 0 ? std::chrono::minutes(*minutes) : DefaultAwayThreshold;
+}
+
 bool AppSettings::minimizeOnStart() const {
     return ReadINI(CheckboxesSection, MinimizeKey, m_path) == u"1";
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <optional>
 
 // The program's settings in Settings.ini: the sections and keys it keeps there, read once at
@@ -23,6 +24,10 @@ public:
     static constexpr QStringView ProjectKey = u"CboProject";
     // The colour scheme's section; its four flags are named with the schemes.
     static constexpr QStringView ColorSchemeSection = u"ColorScheme";
+    // How long without input counts as being away from a running session; 0 turns it off.
+    static constexpr QStringView AwaySection = u"Away";
+    static constexpr QStringView AwayMinutesKey = u"Minutes";
+    static constexpr std::chrono::minutes DefaultAwayThreshold{15};
 
     explicit AppSettings(QString path);
     const QString& path() const { return m_path; }
@@ -39,6 +44,8 @@ public:
     std::optional<int> minimize() const;
     // One of the colour scheme's flags as written, "True" or "False" (or a hand-edited word).
     QString schemeFlag(QStringView key) const;
+    // A whole number of minutes, 0 or more; a missing key or any other text gives the default.
+    std::chrono::minutes awayThreshold() const;
 
     // Whether Start minimises the window: read from the file at that moment, and only for the
     // exact text "1".

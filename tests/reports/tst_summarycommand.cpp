@@ -156,6 +156,8 @@ private slots:
         for (const QString& option : {u"--summary"_qs, u"--by"_qs, u"--from"_qs, u"--to"_qs,
                                       u"--project"_qs, u"--format"_qs, u"--log"_qs})
             QVERIFY2(help.out.contains(option), qPrintable(option));
+        // The away threshold has no control in any window; help names its key.
+        QVERIFY(help.out.contains(u"  [Away]\n  Minutes=15\n"_qs));
         const Outcome version = run({u"--version"_qs}, m_log);
         QCOMPARE(version.status, 0);
         QCOMPARE(version.out, u"Tallyhawk "_qs + summarycommand::version() + u'\n');

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "session/sessionmodel.h"
+#include "tests/support/fakeaway.h"
 #include "tests/support/fakeclock.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakedialogs.h"
@@ -33,6 +34,8 @@ public:
     FakePrinter printer;
     FakeTray tray;
     FakePlacement placement;
+    FakeIdle idle{clock};
+    FakeSleepWatch sleepWatch;
     ManualTimer* timer = nullptr;
     std::unique_ptr<MainWindow> window;
 
@@ -43,7 +46,7 @@ public:
         window.reset();
         window = std::make_unique<MainWindow>(Services{dir.path(), QLocale(m_locale), clock,
                                                        dialogs, desktop, printer, tray, placement,
-                                                       timer, dataDir.path()});
+                                                       timer, dataDir.path(), idle, sleepWatch});
         window->startUp();
         return *window;
     }
