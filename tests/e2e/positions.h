@@ -21,4 +21,8 @@ inline constexpr QPoint NotesText1{100, 40}; // 120, 120; 297 x 81
 // Reports window
 inline constexpr QPoint ReportsText1{300, 100}; // 120, 120; 593 x 225
 
+// Away question
+inline constexpr QPoint CmdKeep{190, 114};         // 2145, 1530; 97 x 25
+inline constexpr QPoint CmdStopWhenLeft{300, 114}; // 3720, 1530; 104 x 25
+
 } // namespace at

@@ -81,6 +81,7 @@ QProcessEnvironment XDisplay::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_name);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("XDG_SESSION_TYPE"));
     env.remove(QStringLiteral("XAUTHORITY"));
     env.insert(m_variables);
     return env;

@@ -43,6 +43,13 @@ bool XInput::press(XWindows::Id window, QPoint at, int button, int times) const 
         .ok;
 }
 
+bool XInput::moveMouse(QPoint onScreen) const {
+    return m_display
+        .run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                         QString::number(onScreen.y())})
+        .ok;
+}
+
 bool XInput::type(const QString& text) const {
     return m_display
         .run(QStringLiteral("xdotool"),

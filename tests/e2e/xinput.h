@@ -23,6 +23,8 @@ public:
     bool click(XWindows::Id window, QPoint at) const;
     bool doubleClick(XWindows::Id window, QPoint at) const;
     bool rightClick(XWindows::Id window, QPoint at) const;
+    // Moves the mouse to a point of the screen, pressing nothing.
+    bool moveMouse(QPoint onScreen) const;
     // Types the text into the window that has the focus.
     bool type(const QString& text) const;
     // Presses keys, one after another, named as xdotool names them ("ctrl+a ctrl+v Return").
