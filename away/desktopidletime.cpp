@@ -26,10 +26,24 @@ DesktopIdleTime::DesktopIdleTime(Session session, Say say)
 DesktopIdleTime::~DesktopIdleTime() = default;
 
 std::optional<std::chrono::milliseconds> DesktopIdleTime::idleTime() {
-    if (m_chosen)
-        return m_source ? m_source->idleTime() : std::nullopt;
-    m_chosen = true;
+    if (!m_chosen)
+        return choose();
+    return m_source ? m_source->idleTime() : std::nullopt;
+}
 
+bool DesktopIdleTime::watchForInput() {
+    if (!m_chosen)
+        choose();
+    return m_source && m_source->watchForInput();
+}
+
+void DesktopIdleTime::stopWatchingForInput() {
+    if (m_source)
+        m_source->stopWatchingForInput();
+}
+
+std::optional<std::chrono::milliseconds> DesktopIdleTime::choose() {
+    m_chosen = true;
     std::vector<std::unique_ptr<IdleSource>> candidates;
     // XWayland's MIT-SCREEN-SAVER sees only the input to X windows: on a Wayland desktop it
     // would count the user idle while they type into any other window.
@@ -40,6 +54,7 @@ std::optional<std::chrono::milliseconds> DesktopIdleTime::idleTime() {
     for (std::unique_ptr<IdleSource>& candidate : candidates) {
         if (const std::optional<std::chrono::milliseconds> idle = candidate->idleTime()) {
             m_source = std::move(candidate);
+            connect(m_source.get(), &IdleSource::inputSeen, this, &IdleSource::inputSeen);
             return idle;
         }
     }

@@ -9,9 +9,10 @@
 
 // The idle time from whichever source this desktop answers on. The sources are asked in order
 // on the first call only, which comes long after the program has started; the first that
-// answers is the only one asked from then on. Where none answers, that is said once and the
-// answer is nothing from then on, at no cost.
+// answers is the only one asked from then on, and the only one watched for input. Where none
+// answers, that is said once and the answer is nothing from then on, at no cost.
 class DesktopIdleTime final : public IdleSource {
+    Q_OBJECT
 public:
     // The parts of the environment that the choice depends on.
     struct Session {
@@ -36,8 +37,13 @@ public:
     DesktopIdleTime& operator=(const DesktopIdleTime&) = delete;
 
     std::optional<std::chrono::milliseconds> idleTime() override;
+    bool watchForInput() override;
+    void stopWatchingForInput() override;
 
 private:
+    // The first answer, from the source that gave it.
+    std::optional<std::chrono::milliseconds> choose();
+
     Session m_session;
     Say m_say;
     bool m_chosen = false;

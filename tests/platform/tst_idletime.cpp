@@ -1,5 +1,5 @@
 // The desktop's idle time: the X server's count, the Wayland desktops' D-Bus services, and
-// the choice among them.
+// the choice among them; and the watches that tell of the user's next input.
 #include "away/dbusidletime.h"
 #include "away/desktopidletime.h"
 #include "away/x11idletime.h"
@@ -7,8 +7,10 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
 
@@ -22,6 +24,8 @@ namespace {
 class Xvfb {
 public:
     explicit Xvfb(const QStringList& extraArguments = {}) {
+        // A test that dies (Xlib ends the process on an X error) takes its server with it.
+        m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_server.start(QStringLiteral("Xvfb"),
                        QStringList{QStringLiteral("-displayfd"), QStringLiteral("1"),
                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")} +
@@ -93,8 +97,20 @@ protected:
 class FakeMutter : public FakeService {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.gnome.Mutter.IdleMonitor")
+public:
+    std::atomic<int> watchesAdded = 0;
+    std::atomic<uint> lastWatch = 40;
+    std::atomic<uint> removedWatch = 0;
+
 public slots:
     qulonglong GetIdletime() { return answer(); }
+    uint AddUserActiveWatch() {
+        ++watchesAdded;
+        if (behaviour == Behaviour::Fails)
+            sendErrorReply(QDBusError::NotSupported, QStringLiteral("Not supported here"));
+        return ++lastWatch;
+    }
+    void RemoveWatch(uint id) { removedWatch = id; }
 };
 
 class FakeScreenSaver : public FakeService {
@@ -120,6 +136,8 @@ private slots:
         m_bus.useInThisProcess();
         m_desktop = m_bus.connect(QStringLiteral("desktop"));
         QVERIFY(m_desktop.isConnected());
+        m_intruder = m_bus.connect(QStringLiteral("intruder"));
+        QVERIFY(m_intruder.isConnected());
         m_mutter.moveToThread(&m_desktopThread);
         m_screenSaver.moveToThread(&m_desktopThread);
         m_desktopThread.start();
@@ -163,6 +181,52 @@ private slots:
         QVERIFY(!idle.idleTime());
         QVERIFY(!idle.idleTime());
         QVERIFY(!idle.available());
+        QVERIFY(!idle.watchForInput());
+    }
+
+    void x11WatchTellsOfTheNextInputOnce() {
+        X11IdleTime idle(m_x.name());
+        QSignalSpy seen(&idle, &IdleSource::inputSeen);
+        QVERIFY(waitForQuiet(idle));
+        QVERIFY(idle.watchForInput());
+        // Asked again, it keeps the watch it has.
+        QVERIFY(idle.watchForInput());
+        QTest::qWait(1500);
+        QCOMPARE(seen.count(), 0);
+
+        QVERIFY(moveMouse());
+        // The tracker asks the idle time as the user comes back, before the event loop has
+        // run: Xlib then reads the alarm into its queue with the answer, and the socket has
+        // nothing more to wake the notifier with.
+        QElapsedTimer asking;
+        asking.start();
+        while (asking.elapsed() < 300)
+            QVERIFY(idle.idleTime());
+        QCOMPARE(seen.count(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.count(), 1, 3000);
+
+        // The watch ended with the input it told of.
+        QVERIFY(waitForQuiet(idle));
+        QVERIFY(moveMouse());
+        QTest::qWait(500);
+        QCOMPARE(seen.count(), 1);
+    }
+
+    void x11StoppedWatchTellsNothing() {
+        X11IdleTime idle(m_x.name());
+        QSignalSpy seen(&idle, &IdleSource::inputSeen);
+        QVERIFY(waitForQuiet(idle));
+        QVERIFY(idle.watchForInput());
+        idle.stopWatchingForInput();
+        QVERIFY(moveMouse());
+        QTest::qWait(500);
+        QCOMPARE(seen.count(), 0);
+
+        // A new watch after a stopped one.
+        QVERIFY(waitForQuiet(idle));
+        QVERIFY(idle.watchForInput());
+        QVERIFY(moveMouse());
+        QTRY_COMPARE_WITH_TIMEOUT(seen.count(), 1, 3000);
     }
 
     void dbusServicesAnswer_data() {
@@ -195,6 +259,78 @@ private slots:
         DBusIdleTime idle(service);
         const std::optional<std::chrono::milliseconds> answer = idle.idleTime();
         QCOMPARE(answer ? answer->count() : -1, expected);
+    }
+
+    void mutterTellsOfInputOnTheWatchItAdded_data() {
+        QTest::addColumn<bool>("fromOwner");
+        QTest::addColumn<uint>("idOffset"); // from the id of the watch the program added
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("our watch fired") << true << 0u << 1;
+        QTest::newRow("another client's watch fired") << true << 1u << 0;
+        QTest::newRow("our watch's id, from a connection not owning the name") << false << 0u << 0;
+    }
+    void mutterTellsOfInputOnTheWatchItAdded() {
+        QFETCH(bool, fromOwner);
+        QFETCH(uint, idOffset);
+        QFETCH(int, expected);
+        setUp(m_mutter, Behaviour::Answers);
+        DBusIdleTime idle(DBusIdleTime::Service::Mutter);
+        QSignalSpy seen(&idle, &IdleSource::inputSeen);
+        QVERIFY(idle.watchForInput());
+        QVERIFY(idle.watchForInput());
+        QCOMPARE(m_mutter.watchesAdded.load(), 1);
+
+        QVERIFY(fireWatch(fromOwner ? m_desktop : m_intruder, m_mutter.lastWatch + idOffset));
+        if (expected) {
+            QTRY_COMPARE(seen.count(), 1);
+            // Mutter has removed a watch that fired: the next one is a new one.
+            QVERIFY(idle.watchForInput());
+            QCOMPARE(m_mutter.watchesAdded.load(), 2);
+        } else {
+            QTest::qWait(300);
+            QCOMPARE(seen.count(), 0);
+            QCOMPARE(m_mutter.watchesAdded.load(), 1);
+        }
+    }
+
+    void mutterWatchIsRemovedWhenNoLongerWanted() {
+        setUp(m_mutter, Behaviour::Answers);
+        {
+            DBusIdleTime idle(DBusIdleTime::Service::Mutter);
+            QSignalSpy seen(&idle, &IdleSource::inputSeen);
+            QVERIFY(idle.watchForInput());
+            const uint id = m_mutter.lastWatch;
+            idle.stopWatchingForInput();
+            QTRY_COMPARE(m_mutter.removedWatch.load(), id);
+            // Fired just as it was removed.
+            QVERIFY(fireWatch(m_desktop, id));
+            QTest::qWait(300);
+            QCOMPARE(seen.count(), 0);
+            QVERIFY(idle.watchForInput());
+        }
+        // Nor is a watch left behind with a program that has gone.
+        QTRY_COMPARE(m_mutter.removedWatch.load(), m_mutter.lastWatch.load());
+    }
+
+    void watchIsRefusedWhereNothingTellsOfInput_data() {
+        QTest::addColumn<DBusIdleTime::Service>("service");
+        QTest::addColumn<Behaviour>("behaviour");
+
+        QTest::newRow("Mutter absent") << DBusIdleTime::Service::Mutter << Behaviour::Absent;
+        QTest::newRow("Mutter fails") << DBusIdleTime::Service::Mutter << Behaviour::Fails;
+        QTest::newRow("ScreenSaver") << DBusIdleTime::Service::ScreenSaver << Behaviour::Answers;
+    }
+    void watchIsRefusedWhereNothingTellsOfInput() {
+        QFETCH(DBusIdleTime::Service, service);
+        QFETCH(Behaviour, behaviour);
+        setUp(service == DBusIdleTime::Service::Mutter ? static_cast<FakeService&>(m_mutter)
+                                                       : m_screenSaver,
+              behaviour);
+        DBusIdleTime idle(service);
+        QVERIFY(!idle.watchForInput());
+        // Refused, not kept: a second ask asks again.
+        QVERIFY(!idle.watchForInput());
     }
 
     void aHungServiceIsNotWaitedForLong() {
@@ -303,7 +439,45 @@ private slots:
         QCOMPARE(said, QStringList());
     }
 
+    void desktopWatchesItsChosenSource() {
+        QStringList said;
+        const auto say = [&](const QString& line) { said << line; };
+        DesktopIdleTime idle({{}, QStringLiteral("x11"), m_x.name()}, say);
+        QSignalSpy seen(&idle, &IdleSource::inputSeen);
+        X11IdleTime x(m_x.name());
+        QVERIFY(waitForQuiet(x));
+        // Chosen by the watch, the first ask.
+        QVERIFY(idle.watchForInput());
+        QVERIFY(moveMouse());
+        QTRY_COMPARE_WITH_TIMEOUT(seen.count(), 1, 3000);
+
+        DesktopIdleTime nothing({QStringLiteral("wayland-0"), {}, {}}, say);
+        QVERIFY(!nothing.watchForInput());
+        QVERIFY(!nothing.idleTime());
+        QVERIFY(!nothing.watchForInput());
+        QCOMPARE(said.size(), 1);
+    }
+
 private:
+    // The alarm trips on input only after a second without any.
+    static bool waitForQuiet(X11IdleTime& idle) {
+        return QTest::qWaitFor([&] { return idle.idleTime().value_or(0ms) >= 1100ms; }, 5000);
+    }
+
+    // Each move goes somewhere else: a move to where the pointer is is no input.
+    bool moveMouse() {
+        m_moves = (m_moves + 1) % 100;
+        return m_x.moveMouse(200 + m_moves, 200 + m_moves);
+    }
+
+    static bool fireWatch(QDBusConnection& from, uint id) {
+        QDBusMessage fired = QDBusMessage::createSignal(
+            QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
+            QStringLiteral("org.gnome.Mutter.IdleMonitor"), QStringLiteral("WatchFired"));
+        fired << id;
+        return from.send(fired);
+    }
+
     void setUp(FakeService& service, Behaviour behaviour) {
         const bool mutter = &service == &m_mutter;
         const QString name = mutter ? QStringLiteral("org.gnome.Mutter.IdleMonitor")
@@ -317,6 +491,8 @@ private:
             m_desktop.unregisterService(name);
             service.calls = 0;
             service.idleMs = mutter ? MutterIdleMs : ScreenSaverIdleMs;
+            m_mutter.watchesAdded = 0;
+            m_mutter.removedWatch = 0;
         } else if (!wasThere) {
             QVERIFY(m_desktop.registerObject(path, &service, QDBusConnection::ExportAllSlots));
             QVERIFY(m_desktop.registerService(name));
@@ -325,11 +501,14 @@ private:
 
     PrivateBus m_bus;
     QDBusConnection m_desktop{QString()};
+    // Another program on the bus, which owns none of the desktop's names.
+    QDBusConnection m_intruder{QString()};
     QThread m_desktopThread;
     FakeMutter m_mutter;
     FakeScreenSaver m_screenSaver;
     Xvfb m_x;
     Xvfb m_xWithoutExtension{{QStringLiteral("-extension"), QStringLiteral("MIT-SCREEN-SAVER")}};
+    int m_moves = 0;
 };
 
 QTEST_GUILESS_MAIN(TestIdleTime)
