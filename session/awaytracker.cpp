@@ -10,6 +10,10 @@
 
 namespace {
 
+// How often the idle time is asked while the user is away, in case the desktop cannot tell of
+// the next input: as often as the minute counter steps.
+constexpr qint64 AwayPollMs = 60 * 1000;
+
 QDateTime wholeSecond(const QDateTime& when) {
     return when.addMSecs(-when.time().msec());
 }
@@ -28,6 +32,7 @@ AwayTracker::AwayTracker(SessionModel& session, const Clock& clock, IdleSource& 
     connect(&m_session, &SessionModel::ticked, this, &AwayTracker::onTick);
     connect(&m_sleep, &SleepWatch::aboutToSleep, this, &AwayTracker::onAboutToSleep);
     connect(&m_sleep, &SleepWatch::resumed, this, &AwayTracker::onResumed);
+    connect(&m_idle, &IdleSource::inputSeen, this, &AwayTracker::onInputSeen);
 }
 
 qint64 AwayTracker::thresholdMs() const {
@@ -35,7 +40,7 @@ qint64 AwayTracker::thresholdMs() const {
 }
 
 void AwayTracker::onStarted() {
-    m_away.reset();
+    endAway();
     m_sleeping = false;
     m_active = m_threshold.count() > 0;
     if (!m_active)
@@ -50,7 +55,7 @@ void AwayTracker::onStarted() {
 
 void AwayTracker::onStopped() {
     m_active = false;
-    m_away.reset();
+    endAway();
     m_sleeping = false;
     closeQuestion();
 }
@@ -63,13 +68,23 @@ void AwayTracker::onTick() {
     if (m_sleeping)
         return;
     if (m_watchClockJumps && previous.msecsTo(now) >= thresholdMs()) {
-        // Nothing ticked in between: the machine slept, or the program was held.
+        // Nothing ticked in between: the machine slept, or the program was held. Now it is
+        // awake again, as after an announced resume.
         leave(previous, now, false);
+        lookForReturn(now);
+        return;
     }
+    if (now < m_nextIdleCheck)
+        return;
     if (m_away)
         lookForReturn(now);
-    else if (now >= m_nextIdleCheck)
+    else
         checkIdle(now);
+}
+
+void AwayTracker::onInputSeen() {
+    if (m_active && m_away && !m_sleeping)
+        lookForReturn(m_clock.now());
 }
 
 void AwayTracker::checkIdle(const QDateTime& now) {
@@ -87,6 +102,7 @@ void AwayTracker::checkIdle(const QDateTime& now) {
 }
 
 void AwayTracker::leave(const QDateTime& left, const QDateTime& quietSince, bool fromIdle) {
+    m_nextIdleCheck = quietSince.addMSecs(AwayPollMs);
     if (m_away) {
         // Away already: the user left when they first did.
         m_away->quietSince = quietSince;
@@ -94,6 +110,7 @@ void AwayTracker::leave(const QDateTime& left, const QDateTime& quietSince, bool
     }
     // Start was input, so nobody left before it.
     m_away = Away{std::max(wholeSecond(left), m_session.startedAt()), quietSince, fromIdle};
+    m_idle.watchForInput();
 }
 
 void AwayTracker::lookForReturn(const QDateTime& now) {
@@ -103,16 +120,30 @@ void AwayTracker::lookForReturn(const QDateTime& now) {
         // time that went missing for a moment is waited out.
         if (!m_away->fromIdle)
             comeBack(m_away->quietSince);
+        else
+            m_nextIdleCheck = now.addMSecs(AwayPollMs);
         return;
     }
     const QDateTime lastInput = now.addMSecs(-idle->count());
-    if (lastInput >= m_away->quietSince)
+    if (lastInput >= m_away->quietSince) {
         comeBack(lastInput);
+        return;
+    }
+    // Input from before the user left, or none: still away.
+    m_nextIdleCheck = now.addMSecs(AwayPollMs);
+    m_idle.watchForInput();
+}
+
+void AwayTracker::endAway() {
+    if (!m_away)
+        return;
+    m_away.reset();
+    m_idle.stopWatchingForInput();
 }
 
 void AwayTracker::comeBack(const QDateTime& back) {
     const AwayPeriod period{m_away->left, wholeSecond(back)};
-    m_away.reset();
+    endAway();
     m_nextIdleCheck = back.addMSecs(thresholdMs());
     // A suspend shorter than the threshold is no more away than a pause at the desk.
     if (period.left.msecsTo(period.back) < thresholdMs())

@@ -29,8 +29,9 @@ struct AwayPeriod {
 // Away means no input for the threshold or longer, or a suspend of the machine that lasted
 // that long. The tracker has no timer of its own; it runs on the session's clock ticks. While
 // the user is there it asks the desktop's idle time only when that time could first have
-// reached the threshold, so at most once per threshold; while the user is away it asks at each
-// tick, so that the question comes with the first input.
+// reached the threshold, so at most once per threshold. While the user is away it asks the
+// desktop to tell of the next input, so that the question comes with it, and asks the idle
+// time once a minute as well, for a desktop that cannot tell.
 class AwayTracker : public QObject {
     Q_OBJECT
 public:
@@ -75,11 +76,13 @@ private:
     void onTick();
     void onAboutToSleep();
     void onResumed();
+    void onInputSeen();
 
     void checkIdle(const QDateTime& now);
     void leave(const QDateTime& left, const QDateTime& quietSince, bool fromIdle);
     void lookForReturn(const QDateTime& now);
     void comeBack(const QDateTime& back);
+    void endAway();
     void closeQuestion();
     qint64 thresholdMs() const;
 

@@ -152,16 +152,38 @@ private slots:
         rig.start();
         rig.runMinutes(5);
         rig.idle.input();
+        rig.idle.asked = 0;
         rig.runMinutes(40);
         QCOMPARE(asked.size(), 0);
+        // Away for 25 minutes: the desktop tells of the next input, and the idle time is
+        // asked once a minute besides, not at every tick.
+        QVERIFY(rig.idle.watching);
+        QVERIFY2(rig.idle.asked <= 27, qPrintable(QString::number(rig.idle.asked)));
+        // The question comes with the input itself.
         rig.idle.input();
-        rig.runSeconds(1);
         QCOMPARE(asked.size(), 1);
         QCOMPARE(rig.tracker.question(), (AwayPeriod{at(9, 5, 5), at(9, 45, 5)}));
         rig.tracker.stopWhenLeft();
         QVERIFY(rig.log().endsWith("6/3/2008 9:05:05 AM [Stopped] Alpha\r\n"
                                    "[Total Time] 0d 0h 5m 0s\r\n"
                                    "<!--  END SESSION  -->\r\n\r\n\r\n"));
+    }
+
+    void whereTheDesktopCannotTellOfInputTheReturnIsSeenWithinAMinute() {
+        Rig rig;
+        rig.idle.tellsOfInput = false;
+        QSignalSpy asked(&rig.tracker, &AwayTracker::questionChanged);
+        rig.start();
+        rig.runMinutes(20);
+        rig.runSeconds(25);
+        rig.idle.input();
+        rig.runSeconds(34);
+        QCOMPARE(asked.size(), 0);
+        rig.runSeconds(1);
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(rig.tracker.question(), (AwayPeriod{at(9, 0, 5), at(9, 20, 30)}));
+        // Asked when the threshold could first be reached, then once a minute while away.
+        QVERIFY2(rig.idle.asked <= 8, qPrintable(QString::number(rig.idle.asked)));
     }
 
     void aSessionStoppedMeanwhileClosesTheQuestionUnchanged() {

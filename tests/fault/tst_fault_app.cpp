@@ -153,6 +153,36 @@ private slots:
         QVERIFY(rig.dataFiles().isEmpty());
     }
 
+    // Keep logs a note; when the log cannot take it the user is told, by the file's name, and
+    // the note is written ahead of the next entry once the log can be written again.
+    void anAwayNoteTheLogCannotTakeIsKeptForTheNextEntry() {
+        AppRig rig;
+        rig.writeFile(QStringLiteral("Settings.ini"), "[Away]\r\nMinutes=5\r\n");
+        rig.load();
+        start(rig, QStringLiteral("Alpha"));
+        rig.idle.input();
+        rig.runMinutes(20);
+        rig.idle.input();
+        auto* question = rig.window->findChild<QWidget*>(u"FrmAway"_qs);
+        QVERIFY(question);
+        {
+            faultfs::ReadOnlyFolder readOnly(rig.dir.path());
+            if (!readOnly.unavailableReason().isEmpty())
+                QSKIP(qPrintable(readOnly.unavailableReason()));
+            rig.dialogs.answerOk();
+            question->findChild<QPushButton*>(u"CmdKeep"_qs)->click();
+            QVERIFY(rig.dialogs.messageTexts().constLast().contains(rig.path(u"Tasks.txt"_qs)));
+            QVERIFY(!rig.log().contains("[Notes]"));
+        }
+        QVERIFY(rig.session().isRunning());
+        stop(rig);
+        QVERIFY(rig.log().endsWith("6/3/2008 9:20:05 AM [Notes] Away from 6/3/2008 9:00:05 AM "
+                                   "to 6/3/2008 9:20:05 AM (0d 0h 20m 0s)\r\n"
+                                   "6/3/2008 9:20:08 AM [Stopped] Alpha\r\n"
+                                   "[Total Time] 0d 0h 20m 3s\r\n"
+                                   "<!--  END SESSION  -->\r\n\r\n\r\n"));
+    }
+
     // Each data file replaced by a folder of that name.
     void dataFilesThatAreFoldersAreReportedNotOverwritten() {
         AppRig rig;

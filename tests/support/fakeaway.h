@@ -7,6 +7,7 @@
 #include <QDateTime>
 
 #include <optional>
+#include <utility>
 
 // The desktop's idle time on fake time: the test says when the last input was.
 class FakeIdle final : public IdleSource {
@@ -22,11 +23,24 @@ public:
         return std::chrono::milliseconds(m_lastInput->msecsTo(m_clock.now()));
     }
 
-    // A key or a mouse move, now.
-    void input() { m_lastInput = m_clock.now(); }
-    // A desktop that does not tell.
+    bool watchForInput() override {
+        watching = tellsOfInput;
+        return watching;
+    }
+    void stopWatchingForInput() override { watching = false; }
+
+    // A key or a mouse move, now; told at once to a watch.
+    void input() {
+        m_lastInput = m_clock.now();
+        if (std::exchange(watching, false))
+            emit inputSeen();
+    }
+    // A desktop that does not tell the idle time.
     void goSilent() { m_lastInput.reset(); }
 
+    // Whether the desktop can tell of the next input.
+    bool tellsOfInput = true;
+    bool watching = false;
     int asked = 0;
 
 private:
