@@ -48,6 +48,12 @@ private slots:
         QVERIFY(fx.input.moveMouse({20, 700}));
         const XWindows::Id question = fx.windows.waitFor(QuestionTitle);
         QVERIFY2(question, "no question after the mouse moved");
+        // Keys typed as one comes back go on to the window one was in.
+        QTest::qWait(500);
+        const XDisplay::Result active =
+            fx.display.run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")});
+        QVERIFY2(active.ok && active.out.trimmed().toULongLong() == fx.mainWindow,
+                 "the question took the focus from the main window");
 
         QVERIFY(fx.input.click(question, at::CmdStopWhenLeft));
         QVERIFY(QTest::qWaitFor(

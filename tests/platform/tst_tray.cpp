@@ -1,6 +1,7 @@
 // The notification-area icon: Qt's activation reasons as the program's mouse events, and
 // sending a window to the tray and back.
 #include "tests/support/faketray.h"
+#include "tests/support/privatebus.h"
 #include "tray/statusnotifierhost.h"
 #include "tray/systemtrayicon.h"
 #include "tray/traymodule.h"
@@ -8,10 +9,8 @@
 #include <QDBusConnection>
 #include <QMenu>
 #include <QPixmap>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QtTest>
@@ -23,43 +22,6 @@ QIcon someIcon() {
     pixmap.fill(Qt::darkBlue);
     return QIcon(pixmap);
 }
-
-// A session bus of the test's own, gone with it.
-class PrivateBus {
-public:
-    QString error;
-
-    PrivateBus() {
-        if (QStandardPaths::findExecutable(u"dbus-daemon"_qs).isEmpty()) {
-            error = u"dbus-daemon is missing (build.sh installs it)"_qs;
-            return;
-        }
-        m_daemon.start(u"dbus-daemon"_qs,
-                       {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
-        if (!m_daemon.waitForStarted(5000) ||
-            !QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 5000)) {
-            error = u"dbus-daemon did not start"_qs;
-            return;
-        }
-        m_address = QString::fromLocal8Bit(m_daemon.readLine().trimmed());
-    }
-    ~PrivateBus() {
-        for (const QString& name : std::as_const(m_connections))
-            QDBusConnection::disconnectFromBus(name);
-        m_daemon.kill();
-        m_daemon.waitForFinished(3000);
-    }
-
-    QDBusConnection connect(const QString& name) {
-        m_connections << name;
-        return QDBusConnection::connectToBus(m_address, name);
-    }
-
-private:
-    QProcess m_daemon;
-    QString m_address;
-    QStringList m_connections;
-};
 
 // The desktop's side: the watcher that hosts register with.
 class FakeWatcher : public QObject {
@@ -145,8 +107,8 @@ private slots:
         QFETCH(bool, watcher);
         QFETCH(bool, hostRegistered);
         PrivateBus bus;
-        if (!bus.error.isEmpty())
-            QSKIP(qPrintable(bus.error));
+        if (!bus.error().isEmpty())
+            QSKIP(qPrintable(bus.error()));
         QDBusConnection desktop = bus.connect(u"desktop"_qs);
         QDBusConnection program = bus.connect(u"program"_qs);
         QVERIFY(desktop.isConnected() && program.isConnected());
