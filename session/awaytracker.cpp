@@ -60,10 +60,9 @@ void AwayTracker::onStopped() {
     closeQuestion();
 }
 
-void AwayTracker::onTick() {
+void AwayTracker::onTick(const QDateTime& now) {
     if (!m_active)
         return;
-    const QDateTime now = m_clock.now();
     const QDateTime previous = std::exchange(m_lastTick, now);
     if (m_sleeping)
         return;

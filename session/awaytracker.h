@@ -73,7 +73,7 @@ private:
 
     void onStarted();
     void onStopped();
-    void onTick();
+    void onTick(const QDateTime& now);
     void onAboutToSleep();
     void onResumed();
     void onInputSeen();

@@ -108,22 +108,24 @@ void SessionModel::writeSessionLines() {
 }
 
 void SessionModel::onTimer() {
-    const int second = m_clock.now().time().second();
+    // Read once: the tick, its elapsed time and whoever follows the ticks see the same moment.
+    const QDateTime now = m_clock.now();
+    const int second = now.time().second();
     if (m_lastSecond == second)
         return;
     m_lastSecond = second;
-    tick();
+    tick(now);
 }
 
-void SessionModel::tick() {
+void SessionModel::tick(const QDateTime& now) {
     ++m_tickCount;
     if (m_tickCount >= 60) {
         setMinuteCount(m_minuteCount + 1);
         m_tickCount = 0;
     }
-    const QString parts = elapsed::FormatElapsed(m_startedAt, m_clock.now());
+    const QString parts = elapsed::FormatElapsed(m_startedAt, now);
     setElapsedText(elapsed::text(elapsed::readParts(parts)));
-    emit ticked();
+    emit ticked(now);
 }
 
 void SessionModel::setMinuteCount(qint64 minutes) {

@@ -65,8 +65,9 @@ public:
     FileResult writeKeptLines(QStringView lines);
 
 signals:
-    // One clock tick; the elapsed time has been brought up to date.
-    void ticked();
+    // One clock tick, at the time of day it was seen; the elapsed time has been brought up to
+    // date.
+    void ticked(const QDateTime& at);
     void elapsedTextChanged(const QString& text);
     void minuteCountChanged(qint64 minutes);
     // The prompt interval has come round: the user is to be asked what they are doing.
@@ -80,7 +81,7 @@ signals:
 
 private:
     void onTimer();
-    void tick();
+    void tick(const QDateTime& now);
     void setMinuteCount(qint64 minutes);
     void setElapsedText(const QString& text);
     FileResult write();
