@@ -7,16 +7,16 @@
 #include "away/desktopidletime.h"
 #include "away/logindsleepwatch.h"
 #include "reports/logprinter.h"
+#include "session/clock.h"
 #include "session/secondtimer.h"
-#include "storage/clock.h"
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "tallyhawk/version.h"
 #include "tray/systemtrayicon.h"
-#include "tray/windowplacement.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 #include "ui/systemdialogs.h"
+#include "ui/windowplacement.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,11 +59,18 @@ int runCommandLine(int argc, char* argv[]) {
                                datafiles::path(dataFolder().folder, datafiles::Tasks), out, err);
 }
 
+// Shows the warning and ends the program with the status once it is answered.
+int endWithWarning(Dialogs& dialogs, const QString& text, int status) {
+    dialogs.messageBox(nullptr, Dialogs::Message::warning(text),
+                       [status](Dialogs::Answer) { QCoreApplication::exit(status); });
+    return QApplication::exec();
+}
+
 int runWindow(int argc, char* argv[]) {
     // Under XWayland where there is one (see app/platformchoice.h). Set only for this start, so
     // that programs started from here choose for themselves.
-    const QByteArray platform =
-        platformchoice::pluginName(platformchoice::choose(platformchoice::current(argc, argv)));
+    const platformchoice::Environment environment = platformchoice::current(argc, argv);
+    const QByteArray platform = platformchoice::pluginName(platformchoice::choose(environment));
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);
@@ -82,14 +89,12 @@ int runWindow(int argc, char* argv[]) {
     QtLogPrinter printer;
     SystemTrayIcon tray;
     SystemWindowPlacement placement;
-    DesktopIdleTime idle;
+    DesktopIdleTime idle({environment.isWaylandDesktop(), environment.display});
     LogindSleepWatch sleepWatch;
 
     const datafolder::Choice data = dataFolder();
-    if (const FileResult ready = datafolder::prepare(data); !ready) {
-        dialogs.messageBox(nullptr, Dialogs::Message::warning(ready.message(u"create")));
-        return 1;
-    }
+    if (const FileResult ready = datafolder::prepare(data); !ready)
+        return endWithWarning(dialogs, ready.message(u"create"), 1);
     // One program per data folder: a second start brings this one's window forward and ends.
     // Made before the window, so that the folder is held until the window has saved.
     SingleInstance instance(data.folder);
@@ -99,14 +104,15 @@ int runWindow(int argc, char* argv[]) {
     case SingleInstance::Claim::HandedOver:
         return 0;
     case SingleInstance::Claim::Unanswered:
-        dialogs.messageBox(nullptr, Dialogs::Message::warning(
-                                        QStringLiteral("Tallyhawk is already running on %1 but "
-                                                       "does not answer.")
-                                            .arg(QDir::toNativeSeparators(data.folder))));
-        return 1;
+        return endWithWarning(dialogs,
+                              QStringLiteral("Tallyhawk is already running on %1 but does not "
+                                             "answer.")
+                                  .arg(QDir::toNativeSeparators(data.folder)),
+                              1);
     }
-    MainWindow window({data.folder, QLocale::system(), clock, dialogs, desktop, printer, tray,
-                       placement, new WholeSecondTimer(clock), recoveryFolder(), idle, sleepWatch});
+    MainWindow window({data.folder, recoveryFolder(), QLocale::system(), clock, dialogs, desktop,
+                       printer, tray, placement, idle, sleepWatch},
+                      std::make_unique<WholeSecondTimer>(clock));
 
     ShutdownSignals shutdownSignals;
     app::connectProgramEnd(application, window, shutdownSignals);

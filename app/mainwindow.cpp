@@ -1,27 +1,27 @@
 #include "app/mainwindow.h"
 
 #include "app/activityprompt.h"
-#include "app/keptloglines.h"
+#include "app/logmessages.h"
+#include "app/mainwindowlayout.h"
 #include "app/noteswindow.h"
 #include "app/otherwindows.h"
 #include "app/projectbox.h"
 #include "app/traymenu.h"
+#include "away/awayquestionwindow.h"
 #include "session/awaytracker.h"
+#include "session/projectlist.h"
 #include "session/secondtimer.h"
+#include "session/sessionlog.h"
 #include "session/sessionmodel.h"
 #include "storage/datafiles.h"
 #include "storage/onelinetext.h"
 #include "tallyhawk/version.h"
-#include "tray/windowplacement.h"
 #include "ui/assets/assets.h"
-#include "ui/awayquestionwindow.h"
 #include "ui/desktop.h"
-#include "ui/dialogs.h"
 #include "ui/fonts.h"
 #include "ui/linklabel.h"
-#include "ui/mainwindowlayout.h"
+#include "ui/windowplacement.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -36,13 +36,14 @@ const QString NameMissing = QStringLiteral("Please enter a project name");
 
 } // namespace
 
-MainWindow::MainWindow(const Services& services, QWidget* parent)
+MainWindow::MainWindow(const Services& services, std::unique_ptr<SecondTimer> timer,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
     , m_services(services)
     , m_warnings(services.dialogs, this)
-    , m_settings(datafiles::path(services.appFolder, datafiles::Settings)) {
+    , m_settings(datafiles::path(services.dataFolder, datafiles::Settings)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programversion::Title.toString());
     setWindowIcon(assets::programIcon());
@@ -53,25 +54,28 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
-    m_session = new SessionModel(services.clock, services.timer, services.locale,
-                                 datafiles::path(services.appFolder, datafiles::Tasks), this);
-    services.timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setObjectName(QStringLiteral("Timer1"));
+    m_log = new SessionLog(datafiles::path(services.dataFolder, datafiles::Tasks),
+                           services.recoveryFolder, this);
+    m_session = new SessionModel(services.clock, std::move(timer), services.locale, *m_log, this);
+    m_projects = new ProjectList(datafiles::path(services.dataFolder, datafiles::Projects), this);
     m_away = new AwayTracker(*m_session, services.clock, services.idle, services.sleep, this);
-    m_keptLines = new KeptLogLines(*m_session, services.dataFolder, m_warnings, this);
     m_tray = new TrayMenu(services.tray, this);
-    m_otherWindows = new OtherWindows(services, m_settings, this);
-    m_ui =
-        MainWindowControls::create(this, datafiles::path(services.appFolder, datafiles::Projects),
-                                   m_session->elapsedText(), m_session->promptInterval());
+    m_otherWindows = new OtherWindows(m_services, m_settings, *m_log, this);
+    m_ui = MainWindowControls::create(this, *m_projects, m_session->elapsedText(),
+                                      m_session->promptInterval());
     m_prompt =
         new ActivityPrompt(*m_session, m_ui.askMeBox, m_ui.intervalBox, m_ui.intervalArrows, this);
     connectControls();
+    connectSession();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::startUp() {
-    m_ui.projectBox->loadList();
+    if (const FileResult loaded = m_projects->load(); !loaded.ok())
+        m_warnings.warn(QStringLiteral("The project list could not be read.\n\n%1")
+                            .arg(loaded.message(u"read")));
     restoreSettings();
     // Until a colour scheme is chosen, the window shows the Default scheme's pictures; a
     // saved scheme has put its own there already.
@@ -79,7 +83,7 @@ void MainWindow::startUp() {
         m_ui.topPicture->setPixmap(assets::pixmap(assets::TopDefault));
         m_ui.bottomPicture->setPixmap(assets::pixmap(assets::BottomDefault));
     }
-    m_keptLines->restore();
+    restoreKeptLines();
 }
 
 void MainWindow::restoreSettings() {
@@ -106,10 +110,26 @@ void MainWindow::saveSettings() {
             QStringLiteral("The settings could not be saved.\n\n%1").arg(result.message()));
 }
 
+void MainWindow::restoreKeptLines() {
+    if (const auto notice = logmessages::restored(m_log->restoreKept(), *m_log))
+        notice->warning ? m_warnings.warn(notice->text) : m_warnings.tell(notice->text);
+}
+
+void MainWindow::keepUnwrittenLines() {
+    if (const auto notice = logmessages::kept(m_log->keepUnwritten(), *m_log))
+        m_warnings.warn(notice->text);
+}
+
 void MainWindow::shutDown() {
     if (m_unloaded)
         return;
     m_unloaded = true;
+    m_closing = true;
+    // A Start that waits for its comment is finished without one, as the box's Cancel does,
+    // before its stop.
+    if (m_cancelComment)
+        m_cancelComment();
+    m_session->finishStart(QString());
     // The other windows go with the program, without their own unload: a note still open is
     // not logged.
     if (m_notes)
@@ -118,8 +138,8 @@ void MainWindow::shutDown() {
     saveSettings();
     if (m_session->isRunning())
         m_ui.startStopButton->click();
-    m_keptLines->keep();
-    emit unloaded();
+    keepUnwrittenLines();
+    m_warnings.whenAnswered([this] { emit unloaded(); });
 }
 
 void MainWindow::bringForward() {
@@ -131,14 +151,7 @@ void MainWindow::bringForward() {
 void MainWindow::requestShutdown() {
     // The desktop is going away: nobody may be there to answer a box.
     m_warnings.goQuiet();
-    if (m_starting) {
-        // Start is waiting in its input box. Let it finish writing its start lines first,
-        // so that the record keeps its order, then close.
-        m_shutdownRequested = true;
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
-        return;
-    }
+    m_closing = true;
     close();
 }
 
@@ -154,31 +167,38 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::startOrStop() {
+    // The comment box is open: its answer finishes that Start.
+    if (m_session->isStarting())
+        return;
     if (m_session->isRunning())
         m_session->stop();
-    else if (!startSession())
-        return;
-    showSessionState();
-    if (m_shutdownRequested) {
-        m_shutdownRequested = false;
-        close();
-    }
+    else
+        startSession();
 }
 
-bool MainWindow::startSession() {
-    if (m_ui.projectBox->projectName().isEmpty()) {
-        m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing));
-        m_tray->restoreWindow();
-        return false;
+void MainWindow::startSession() {
+    const QString name = m_ui.projectBox->projectName();
+    if (name.isEmpty()) {
+        m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing),
+                                      [this](Dialogs::Answer) { m_tray->restoreWindow(); });
+        return;
     }
-    m_ui.projectBox->addCurrentName();
-    m_session->start(m_ui.projectBox->projectName());
-    m_starting = true;
-    const QString comment = oneLineText(m_services.dialogs.inputBox(
-        this, StartPromptTitle, StartPromptText, QStringLiteral("Default")));
-    m_starting = false;
-    m_session->finishStart(comment);
-    return true;
+    addProject(name);
+    m_session->begin(name);
+    // The clock runs while the user answers.
+    m_cancelComment = m_services.dialogs.inputBox(
+        this, {StartPromptTitle, StartPromptText, QStringLiteral("Default")},
+        [this](const std::optional<QString>& comment) {
+            m_cancelComment = nullptr;
+            m_session->finishStart(oneLineText(comment.value_or(QString())));
+        });
+}
+
+void MainWindow::onStartFinished() {
+    m_cancelComment = nullptr;
+    showSessionState();
+    if (m_settings.minimizeOnStart() && !m_closing)
+        setWindowState(windowState() | Qt::WindowMinimized);
 }
 
 void MainWindow::showSessionState() {
@@ -189,18 +209,27 @@ void MainWindow::showSessionState() {
     m_ui.projectBox->setEnabled(!running);
     m_ui.startStopButton->setText(running ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
     m_tray->showRunning(running);
-    if (running && m_settings.minimizeOnStart() && !m_shutdownRequested)
-        setWindowState(windowState() | Qt::WindowMinimized);
+}
+
+void MainWindow::addProject(const QString& name) {
+    if (const FileResult added = m_projects->add(name); !added.ok()) {
+        m_warnings.warn(QStringLiteral("The project \"%1\" is in the list for now, but could not "
+                                       "be saved.\n\n%2")
+                            .arg(name, added.message()));
+    }
+}
+
+void MainWindow::removeProject() {
+    if (const FileResult saved = m_ui.projectBox->removeShownEntry(); !saved.ok())
+        m_warnings.warn(
+            QStringLiteral("The project list could not be saved.\n\n%1").arg(saved.message()));
 }
 
 void MainWindow::reportLogFailure(const FileResult& result) {
     // While the program ends, what becomes of the kept lines is said once, at the end.
     if (m_unloaded)
         return;
-    m_warnings.warn(QStringLiteral("The session log could not be written.\n\n%1\n\nThe lines "
-                                   "are kept and will be written with the next entry once the "
-                                   "log can be written again.")
-                        .arg(result.message()));
+    m_warnings.warn(logmessages::writeFailed(result));
 }
 
 NotesWindow* MainWindow::showNotesWindow() {
@@ -218,9 +247,11 @@ void MainWindow::offerNotes() {
     const QString question = QStringLiteral("Project - ") + m_ui.projectBox->projectName() +
                              QStringLiteral(" is not running. Would you like to start the "
                                             "project?");
-    if (m_services.dialogs.messageBox(this, Dialogs::Message::question(question)) ==
-        Dialogs::Answer::Yes)
-        m_ui.startStopButton->click();
+    m_services.dialogs.messageBox(this, Dialogs::Message::question(question),
+                                  [this](Dialogs::Answer answer) {
+                                      if (answer == Dialogs::Answer::Yes)
+                                          m_ui.startStopButton->click();
+                                  });
 }
 
 void MainWindow::raisePrompt() {
@@ -234,8 +265,8 @@ void MainWindow::askAboutAwayTime(const AwayPeriod& period) {
     if (!m_awayQuestion) {
         m_awayQuestion = new AwayQuestionWindow(this);
         connect(m_awayQuestion, &AwayQuestionWindow::keepChosen, this, &MainWindow::keepAwayTime);
-        connect(m_awayQuestion, &AwayQuestionWindow::stopWhenLeftChosen, this,
-                &MainWindow::stopWhenLeft);
+        connect(m_awayQuestion, &AwayQuestionWindow::stopWhenLeftChosen, m_away,
+                &AwayTracker::stopWhenLeft);
     }
     const DateTimeText& stamps = m_session->dateText();
     m_awayQuestion->setQuestion(m_session->project(), stamps.format(period.left),
@@ -249,11 +280,6 @@ void MainWindow::keepAwayTime() {
         reportLogFailure(result);
 }
 
-void MainWindow::stopWhenLeft() {
-    m_away->stopWhenLeft();
-    showSessionState();
-}
-
 void MainWindow::connectControls() {
     connect(m_ui.startStopButton, &QPushButton::clicked, this, &MainWindow::startOrStop);
     connect(m_ui.notesButton, &QPushButton::clicked, this, [this] {
@@ -262,15 +288,13 @@ void MainWindow::connectControls() {
         notes->activateWindow();
     });
     connect(m_ui.addButton, &QPushButton::clicked, this, [this] {
-        if (m_ui.projectBox->projectName().isEmpty())
+        const QString name = m_ui.projectBox->projectName();
+        if (name.isEmpty())
             m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing));
         else
-            m_ui.projectBox->addCurrentName();
+            addProject(name);
     });
-    connect(m_ui.removeButton, &QPushButton::clicked, m_ui.projectBox,
-            &ProjectBox::removeSelectedEntry);
-    connect(m_ui.projectBox, &ProjectBox::failed, this,
-            [this](const QString& message) { m_warnings.warn(message); });
+    connect(m_ui.removeButton, &QPushButton::clicked, this, &MainWindow::removeProject);
     connect(m_ui.reportsLink, &LinkLabel::clicked, m_otherWindows, &OtherWindows::showReports);
     connect(m_ui.settingsLink, &LinkLabel::clicked, m_otherWindows, &OtherWindows::showSettings);
     connect(m_ui.aboutLink, &LinkLabel::clicked, m_otherWindows, &OtherWindows::showAbout);
@@ -283,19 +307,27 @@ void MainWindow::connectControls() {
     connect(m_tray, &TrayMenu::startStopChosen, m_ui.startStopButton, &QPushButton::click);
     connect(m_tray, &TrayMenu::notesChosen, this, &MainWindow::offerNotes);
     connect(m_tray, &TrayMenu::exitChosen, this, &QWidget::close);
+}
 
+void MainWindow::connectSession() {
     connect(m_session, &SessionModel::started, this, [this] {
         m_ui.startTimeLabel->setText(m_session->startStamp());
         m_ui.stopTimeLabel->clear();
     });
-    connect(m_session, &SessionModel::stopped, this,
-            [this] { m_ui.stopTimeLabel->setText(m_session->stopStamp()); });
+    connect(m_session, &SessionModel::startFinished, this, &MainWindow::onStartFinished);
+    connect(m_session, &SessionModel::stopped, this, [this] {
+        m_ui.stopTimeLabel->setText(m_session->stopStamp());
+        showSessionState();
+    });
     connect(m_session, &SessionModel::elapsedTextChanged, this, [this](const QString& text) {
         m_ui.elapsedLabel->setText(text);
         m_tray->showElapsed(text);
     });
     connect(m_session, &SessionModel::promptDue, this, &MainWindow::raisePrompt);
     connect(m_session, &SessionModel::logFailed, this, &MainWindow::reportLogFailure);
+    connect(m_log, &SessionLog::recoveryFileLeft, this, [this](const FileResult& removal) {
+        m_warnings.warn(logmessages::recoveryFileLeft(removal));
+    });
     connect(m_away, &AwayTracker::questionChanged, this, &MainWindow::askAboutAwayTime);
     connect(m_away, &AwayTracker::questionClosed, this, [this] {
         if (m_awayQuestion)

@@ -4,18 +4,23 @@
 #include "app/services.h"
 #include "app/warnings.h"
 #include "storage/appsettings.h"
+#include "ui/dialogs.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 class ActivityPrompt;
 class AwayQuestionWindow;
 class AwayTracker;
 struct AwayPeriod;
 class FileResult;
-class KeptLogLines;
 class NotesWindow;
 class OtherWindows;
+class ProjectList;
+class SecondTimer;
+class SessionLog;
 class SessionModel;
 class TrayMenu;
 
@@ -25,7 +30,8 @@ class TrayMenu;
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
+    MainWindow(const Services& services, std::unique_ptr<SecondTimer> timer,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up: restores the project list, the saved settings and the log lines kept from the
@@ -38,9 +44,12 @@ public:
     void bringForward();
 
     SessionModel& session() const { return *m_session; }
+    SessionLog& log() const { return *m_log; }
+    ProjectList& projects() const { return *m_projects; }
 
 signals:
-    // The shut-down is done: settings saved, a running session's record completed.
+    // The shut-down is done: settings saved, a running session's record completed, and every
+    // box it opened answered.
     void unloaded();
 
 protected:
@@ -49,27 +58,33 @@ protected:
 
 private:
     void connectControls();
+    void connectSession();
     void shutDown();
 
     void startOrStop();
-    bool startSession();
+    void startSession();
     void showSessionState();
+    void onStartFinished();
+    void addProject(const QString& name);
+    void removeProject();
     void offerNotes();
     NotesWindow* showNotesWindow();
     void raisePrompt();
     void askAboutAwayTime(const AwayPeriod& period);
     void keepAwayTime();
-    void stopWhenLeft();
     void reportLogFailure(const FileResult& result);
 
+    void restoreKeptLines();
+    void keepUnwrittenLines();
     void restoreSettings();
     void saveSettings();
 
     Services m_services;
     Warnings m_warnings;
     AppSettings m_settings;
+    SessionLog* m_log;
     SessionModel* m_session;
-    KeptLogLines* m_keptLines;
+    ProjectList* m_projects;
     TrayMenu* m_tray;
     OtherWindows* m_otherWindows;
     ActivityPrompt* m_prompt;
@@ -79,8 +94,8 @@ private:
 
     MainWindowControls m_ui;
 
+    // Closes the starting-comment box while Start waits for its answer.
+    Dialogs::Cancel m_cancelComment;
+    bool m_closing = false;
     bool m_unloaded = false;
-    // Start waits in its input box for the starting comment.
-    bool m_starting = false;
-    bool m_shutdownRequested = false;
 };

@@ -1,10 +1,10 @@
 #include "app/mainwindowcontrols.h"
 
+#include "app/mainwindowlayout.h"
 #include "app/projectbox.h"
 #include "ui/assets/assets.h"
 #include "ui/fonts.h"
 #include "ui/linklabel.h"
-#include "ui/mainwindowlayout.h"
 #include "ui/updown.h"
 
 #include <QCheckBox>
@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-MainWindowControls MainWindowControls::create(QWidget* window, const QString& projectList,
+MainWindowControls MainWindowControls::create(QWidget* window, ProjectList& projects,
                                               const QString& elapsedText, const QString& interval) {
     MainWindowControls c{};
     namespace L = mainwindowlayout;
@@ -72,7 +72,7 @@ MainWindowControls MainWindowControls::create(QWidget* window, const QString& pr
     c.askMeBox->setAutoFillBackground(true);
     place(c.askMeBox, L::ChkAskMe);
     c.startStopButton = button(QStringLiteral("&Start"), L::CmdStartStop, "CmdStartStop");
-    c.projectBox = new ProjectBox(projectList, window);
+    c.projectBox = new ProjectBox(projects, window);
     c.projectBox->setObjectName(QStringLiteral("CboProject"));
     place(c.projectBox, L::CboProject);
     c.notesButton = button(QStringLiteral("&Notes"), L::CmdNotes, "CmdNotes");

@@ -4,6 +4,7 @@
 
 class LinkLabel;
 class ProjectBox;
+class ProjectList;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -31,8 +32,8 @@ struct MainWindowControls {
     QPushButton* removeButton;
     ProjectBox* projectBox;
 
-    // projectList: the file behind the project box. The elapsed time and the prompt interval
-    // are shown as given.
-    static MainWindowControls create(QWidget* window, const QString& projectList,
+    // The project box shows the list; the elapsed time and the prompt interval are shown as
+    // given.
+    static MainWindowControls create(QWidget* window, ProjectList& projects,
                                      const QString& elapsedText, const QString& interval);
 };

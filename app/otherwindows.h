@@ -10,6 +10,7 @@ class AboutWindow;
 class AppSettings;
 class ReportsWindow;
 class SchemeChoice;
+class SessionLog;
 class SettingsWindow;
 class QWidget;
 
@@ -19,7 +20,8 @@ class QWidget;
 class OtherWindows final : public QObject {
     Q_OBJECT
 public:
-    OtherWindows(const Services& services, const AppSettings& settings, QWidget* owner);
+    OtherWindows(const Services& services, const AppSettings& settings, SessionLog& log,
+                 QWidget* owner);
 
     // Start-up: the saved colour scheme and minimise option take effect without the Settings
     // window, which shows them when it is first opened.
@@ -35,6 +37,7 @@ signals:
 
 private:
     Services m_services;
+    SessionLog& m_log;
     QWidget* m_owner;
     QPointer<ReportsWindow> m_reports;
     SchemeChoice* m_schemeChoice;

@@ -6,12 +6,14 @@
 
 namespace platformchoice {
 
+bool Environment::isWaylandDesktop() const {
+    return !waylandDisplay.isEmpty() || xdgSessionType == QLatin1StringView("wayland");
+}
+
 Platform choose(const Environment& environment) {
     if (!environment.qpaPlatform.isEmpty() || environment.platformArgument)
         return Platform::QtDefault;
-    const bool wayland = !environment.waylandDisplay.isEmpty() ||
-                         environment.xdgSessionType == QLatin1StringView("wayland");
-    if (!wayland)
+    if (!environment.isWaylandDesktop())
         return Platform::QtDefault;
     return environment.display.isEmpty() ? Platform::Wayland : Platform::Xcb;
 }

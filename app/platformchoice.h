@@ -27,6 +27,9 @@ struct Environment {
     QString xdgSessionType;
     // DISPLAY: an X server, XWayland on a Wayland desktop.
     QString display;
+
+    // Whether the desktop is a Wayland one, whatever platform the program itself runs on.
+    bool isWaylandDesktop() const;
 };
 
 Platform choose(const Environment& environment);

@@ -1,81 +1,61 @@
 #include "app/projectbox.h"
 
-#include "storage/datafiles.h"
+#include "session/projectlist.h"
 #include "storage/onelinetext.h"
 
-ProjectBox::ProjectBox(QString listFile, QWidget* parent)
+ProjectBox::ProjectBox(ProjectList& list, QWidget* parent)
     : QComboBox(parent)
-    , m_listFile(std::move(listFile)) {
+    , m_list(list) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     // The name is used exactly as typed. With Qt's completer the box would complete it in
     // place, and swap in a listed name that differs only in case when the focus leaves it.
     setCompleter(nullptr);
+    setModel(&list);
+    // The box reacts to a change of its list by selecting an entry: the first one added to an
+    // empty list, the next one after a removal. These run after it, and put back what it
+    // showed.
+    connect(&list, &QAbstractItemModel::rowsAboutToBeInserted, this, &ProjectBox::keepText);
+    connect(&list, &QAbstractItemModel::rowsInserted, this, &ProjectBox::showKeptText);
+    connect(&list, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] {
+        keepText();
+        m_keptSelection = false;
+    });
+    connect(&list, &QAbstractItemModel::rowsRemoved, this, &ProjectBox::showKeptText);
+    // A list read anew shows no entry; start-up then puts the saved name in.
+    connect(&list, &QAbstractItemModel::modelReset, this, [this] {
+        setCurrentIndex(-1);
+        clearEditText();
+    });
 }
 
 QString ProjectBox::projectName() const {
     return oneLineText(currentText());
 }
 
-void ProjectBox::loadList() {
-    if (!datafiles::FileExists(m_listFile))
-        return;
-    clear();
-    m_projects.clear();
-    const ProjectListLoad load = loadProjectList(m_listFile);
-    if (!load.result.ok()) {
-        emit failed(QStringLiteral("The project list could not be read.\n\n%1")
-                        .arg(load.result.message(u"read")));
-        return;
-    }
-    for (const QString& name : load.entries)
-        insertEntry(name);
-}
-
-void ProjectBox::insertEntry(const QString& name) {
-    // Adding the first entry would select it and replace the text being typed.
-    const QString text = currentText();
-    const int index = currentIndex();
-    const qsizetype at = m_projects.insertSorted(name);
-    insertItem(static_cast<int>(at), name);
-    setCurrentIndex(index < 0 || index < at ? index : index + 1);
-    setEditText(text);
-}
-
-int ProjectBox::selectedIndex() const {
+int ProjectBox::selectedRow() const {
     // An entry is selected while the box shows it; typing another name selects none.
-    const int index = currentIndex();
-    if (index < 0 || itemText(index) != projectName())
+    const int row = currentIndex();
+    if (row < 0 || itemText(row) != projectName())
         return -1;
-    return index;
+    return row;
 }
 
-void ProjectBox::addCurrentName() {
-    const QString name = projectName();
-    if (!shouldAddProject(m_projects.entries(), name))
-        return;
-    insertEntry(name);
-    const FileResult result = AppendProject(m_listFile, name);
-    if (!result.ok()) {
-        emit failed(QStringLiteral("The project \"%1\" is in the list for now, but could not be "
-                                   "saved.\n\n%2")
-                        .arg(name, result.message()));
-    }
+void ProjectBox::keepText() {
+    m_keptText = currentText();
+    m_keptSelection = currentIndex() >= 0;
 }
 
-void ProjectBox::removeSelectedEntry() {
-    // Clearing the selection would also clear the box's text, which stays as it is.
+void ProjectBox::showKeptText() {
+    if (!m_keptSelection)
+        setCurrentIndex(-1);
+    setEditText(m_keptText);
+}
+
+FileResult ProjectBox::removeShownEntry() {
     const QString text = currentText();
-    const int index = selectedIndex();
-    if (index >= 0) {
-        m_projects.removeAt(index);
-        removeItem(index);
-    }
-    const FileResult result = SaveProjectList(m_listFile, m_projects.entries());
-    if (!result.ok()) {
-        emit failed(
-            QStringLiteral("The project list could not be saved.\n\n%1").arg(result.message()));
-    }
+    FileResult result = m_list.removeAt(selectedRow());
     setCurrentIndex(-1);
     setEditText(text);
+    return result;
 }

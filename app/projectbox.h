@@ -1,36 +1,36 @@
 #pragma once
 
-#include "storage/projectlistfile.h"
+#include "storage/fileresult.h"
 
 #include <QComboBox>
 #include <QString>
 
-// The project box: its entries are the project list, kept sorted ignoring case and mirrored in
-// Projects.txt; its text is the current project name, used exactly as typed. An entry added
-// or removed goes to the file at once.
+class ProjectList;
+
+// The project box: its entries are the project list, its text the current project name, used
+// exactly as typed. Changes to the list never change what the box shows: a name added is not
+// selected, and the typed text stays.
 class ProjectBox final : public QComboBox {
     Q_OBJECT
 public:
-    ProjectBox(QString listFile, QWidget* parent);
+    ProjectBox(ProjectList& list, QWidget* parent);
 
     // The text on one line: line breaks pasted into it become one space each.
     QString projectName() const;
 
-    // Fills the box from the file, when there is one.
-    void loadList();
-    // Adds the current name to the entries and to the file, unless it is empty or listed.
-    void addCurrentName();
-    // Removes the entry the box shows, if it shows one, and rewrites the file either way.
-    void removeSelectedEntry();
+    // The entry the box shows, if it shows one: the row chosen last, while the text is still
+    // that entry's. -1 once another name is typed.
+    int selectedRow() const;
 
-signals:
-    // The file could not be read or written; the text says which and why.
-    void failed(const QString& message);
+    // "-": removes the entry the box shows, if it shows one, and rewrites the list's file
+    // either way. The box then shows no entry, and keeps its text.
+    FileResult removeShownEntry();
 
 private:
-    void insertEntry(const QString& name);
-    int selectedIndex() const;
+    void keepText();
+    void showKeptText();
 
-    QString m_listFile;
-    ProjectList m_projects;
+    ProjectList& m_list;
+    QString m_keptText;
+    bool m_keptSelection = false;
 };

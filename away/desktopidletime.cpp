@@ -6,21 +6,12 @@
 #include <cstdio>
 #include <vector>
 
-DesktopIdleTime::Session DesktopIdleTime::Session::current() {
-    return {qEnvironmentVariable("WAYLAND_DISPLAY"), qEnvironmentVariable("XDG_SESSION_TYPE"),
-            qEnvironmentVariable("DISPLAY")};
-}
-
-bool DesktopIdleTime::Session::isWayland() const {
-    return !waylandDisplay.isEmpty() || sessionType == u"wayland";
-}
-
 void DesktopIdleTime::sayOnStandardError(const QString& line) {
     std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
-DesktopIdleTime::DesktopIdleTime(Session session, Say say)
-    : m_session(std::move(session))
+DesktopIdleTime::DesktopIdleTime(Desktop desktop, Say say)
+    : m_desktop(std::move(desktop))
     , m_say(std::move(say)) {}
 
 DesktopIdleTime::~DesktopIdleTime() = default;
@@ -47,8 +38,8 @@ std::optional<std::chrono::milliseconds> DesktopIdleTime::choose() {
     std::vector<std::unique_ptr<IdleSource>> candidates;
     // XWayland's MIT-SCREEN-SAVER sees only the input to X windows: on a Wayland desktop it
     // would count the user idle while they type into any other window.
-    if (!m_session.isWayland())
-        candidates.push_back(std::make_unique<X11IdleTime>(m_session.x11Display));
+    if (!m_desktop.wayland)
+        candidates.push_back(std::make_unique<X11IdleTime>(m_desktop.x11Display));
     candidates.push_back(std::make_unique<DBusIdleTime>(DBusIdleTime::Service::Mutter));
     candidates.push_back(std::make_unique<DBusIdleTime>(DBusIdleTime::Service::ScreenSaver));
     for (std::unique_ptr<IdleSource>& candidate : candidates) {

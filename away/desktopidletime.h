@@ -14,24 +14,19 @@
 class DesktopIdleTime final : public IdleSource {
     Q_OBJECT
 public:
-    // The parts of the environment that the choice depends on.
-    struct Session {
-        // WAYLAND_DISPLAY
-        QString waylandDisplay;
-        // XDG_SESSION_TYPE
-        QString sessionType;
+    // What the choice depends on.
+    struct Desktop {
+        // A Wayland desktop, as platformchoice decides it, whatever the program itself runs on.
+        bool wayland = false;
         // DISPLAY: an X server, or XWayland on a Wayland desktop.
         QString x11Display;
-
-        static Session current();
-        bool isWayland() const;
     };
 
     // Where the one line goes that says the desktop does not tell the idle time.
     using Say = std::function<void(const QString& line)>;
     static void sayOnStandardError(const QString& line);
 
-    explicit DesktopIdleTime(Session session = Session::current(), Say say = sayOnStandardError);
+    explicit DesktopIdleTime(Desktop desktop, Say say = sayOnStandardError);
     ~DesktopIdleTime() override;
     DesktopIdleTime(const DesktopIdleTime&) = delete;
     DesktopIdleTime& operator=(const DesktopIdleTime&) = delete;
@@ -44,7 +39,7 @@ private:
     // The first answer, from the source that gave it.
     std::optional<std::chrono::milliseconds> choose();
 
-    Session m_session;
+    Desktop m_desktop;
     Say m_say;
     bool m_chosen = false;
     // Empty once chosen when no source answered.

@@ -8,9 +8,9 @@
 #include "app/mainwindow.h"
 #include "away/desktopidletime.h"
 #include "away/logindsleepwatch.h"
+#include "session/clock.h"
 #include "session/secondtimer.h"
 #include "session/sessionmodel.h"
-#include "storage/clock.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeprinter.h"
 #include "tests/support/faketray.h"
@@ -183,20 +183,26 @@ RunResult wholeSecondTimer(int seconds, std::vector<double>& firstTicks) {
     return r;
 }
 
-// Answers every box with OK. A real box runs its own event loop while it waits for the user,
-// and the clock ticks inside it; thinkMs > 0 does the same for that long.
+// Answers every box with OK. The input box answers after thinkMs, as a user who thinks that
+// long before answering; the clock ticks meanwhile.
 class AnsweringDialogs final : public Dialogs {
 public:
     int thinkMs = 0;
 
-    Answer messageBox(QWidget*, const Message&) override { return Answer::Ok; }
-    QString inputBox(QWidget*, const QString&, const QString&, const QString&) override {
-        if (thinkMs > 0)
-            runFor(thinkMs);
-        return QStringLiteral("measuring the clock");
+    void messageBox(QWidget*, const Message&, Answered answered) override {
+        if (answered)
+            answered(Answer::Ok);
     }
-    std::optional<QString> saveFileName(QWidget*, const SaveOptions&) override {
-        return std::nullopt;
+    Cancel inputBox(QWidget*, const Input&, TextAnswered answered) override {
+        const auto answer = [answered] { answered(QStringLiteral("measuring the clock")); };
+        if (thinkMs > 0)
+            QTimer::singleShot(thinkMs, answer);
+        else
+            answer();
+        return [] {};
+    }
+    void saveFileName(QWidget*, const SaveOptions&, PathAnswered answered) override {
+        answered(std::nullopt);
     }
 };
 
@@ -235,7 +241,7 @@ public:
     qint64 asked = 0;
 
 private:
-    DesktopIdleTime desktop;
+    DesktopIdleTime desktop{{false, qEnvironmentVariable("DISPLAY")}};
 };
 
 struct FormStarts {
@@ -254,10 +260,12 @@ struct BenchWindow {
             if (file.open(QIODevice::WriteOnly))
                 file.write(settings);
         }
-        timer = new WholeSecondTimer(clock);
+        auto secondTimer = std::make_unique<WholeSecondTimer>(clock);
+        timer = secondTimer.get();
         window = std::make_unique<MainWindow>(
-            Services{folder.path(), QLocale(QStringLiteral("en_US")), clock, dialogs, desktop,
-                     printer, tray, placement, timer, folder.path(), idle, sleepWatch});
+            Services{folder.path(), folder.path(), QLocale(QStringLiteral("en_US")), clock, dialogs,
+                     desktop, printer, tray, placement, idle, sleepWatch},
+            std::move(secondTimer));
         window->startUp();
         window->show();
         window->findChild<QComboBox*>(QStringLiteral("CboProject"))

@@ -5,10 +5,11 @@
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
 #include "reports/reportswindow.h"
+#include "reports/reportswindowlayout.h"
+#include "session/sessionlog.h"
 #include "storage/ansitext.h"
 #include "storage/datafiles.h"
-#include "storage/sessionlog.h"
-#include "ui/reportswindowlayout.h"
+#include "storage/logformat.h"
 #include "ui/systemdialogs.h"
 
 #include <QApplication>
@@ -42,13 +43,13 @@ void writeLog(const QString& path, int sessions) {
         when = when.addSecs(4000 + random.bounded(3000));
         const QString stop = when.toString(QStringLiteral("M/d/yyyy h:mm:ss AP"));
         const QStringList lines = {
-            sessionlog::BeginMarker,
+            logformat::BeginMarker,
             start + QStringLiteral(" [Started] ") + project,
             start + QStringLiteral(" [Starting Comments] ") + words(random, 9),
             start + QStringLiteral(" [Notes] ") + words(random, 11),
             stop + QStringLiteral(" [Stopped] ") + project,
             QStringLiteral("[Total Time] 0d 1h 15m 35s"),
-            sessionlog::EndMarker,
+            logformat::EndMarker,
             QString(),
             QString(),
         };
@@ -113,7 +114,8 @@ int runCase(const QString& kind, const QString& folder) {
     } else {
         SystemDialogs dialogs;
         QtLogPrinter printer;
-        auto* window = new ReportsWindow(folder, dialogs, printer);
+        SessionLog log(datafiles::path(folder, datafiles::Tasks), QString());
+        auto* window = new ReportsWindow(log, dialogs, printer);
         window->loadLog();
         shown(*window);
         std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(),

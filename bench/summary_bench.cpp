@@ -7,7 +7,7 @@
 #include "storage/datafiles.h"
 #include "storage/datetimetext.h"
 #include "storage/elapsed.h"
-#include "storage/sessionlog.h"
+#include "storage/logformat.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,12 +46,11 @@ void writeLog(const QString& path) {
         const QString start = stamps.format(when);
         const QDateTime stopped = when.addSecs(1200 + random.bounded(6000));
         const QString total =
-            i % 100 == 0 ? elapsed::NotAvailable.toString()
-                         : elapsed::text(elapsed::readParts(elapsed::FormatElapsed(when, stopped)));
-        chunk += sessionlog::startLines(start, project) +
-                 sessionlog::startingCommentLine(start, words(random, 9)) + ansi::LineEnd +
-                 sessionlog::noteLine(stamps.format(when.addSecs(600)), words(random, 11)) +
-                 ansi::LineEnd + sessionlog::stopLines(stamps.format(stopped), project, total) +
+            i % 100 == 0 ? elapsed::NotAvailable.toString() : elapsed::text(when, stopped);
+        chunk += logformat::startLines(start, project) +
+                 logformat::startingCommentLine(start, words(random, 9)) + ansi::LineEnd +
+                 logformat::noteLine(stamps.format(when.addSecs(600)), words(random, 11)) +
+                 ansi::LineEnd + logformat::stopLines(stamps.format(stopped), project, total) +
                  ansi::LineEnd;
         when = stopped.addSecs(300 + random.bounded(3000));
         if (chunk.size() > (1 << 20)) {

@@ -6,7 +6,7 @@
 
 #include "reports/reporttree.h"
 #include "storage/ansitext.h"
-#include "storage/sessionlog.h"
+#include "storage/logformat.h"
 
 #include <QSet>
 
@@ -18,8 +18,8 @@ namespace {
 // The lines the tree should show, worked out without the tree's own walk: all lines but
 // markers and empty ones, cut at the last begin marker when no end marker follows it.
 QList<QByteArrayView> expectedLines(QByteArrayView bytes) {
-    constexpr QByteArrayView begin = sessionlog::bytes(sessionlog::BeginMarker);
-    constexpr QByteArrayView end = sessionlog::bytes(sessionlog::EndMarker);
+    constexpr QByteArrayView begin = logformat::bytes(logformat::BeginMarker);
+    constexpr QByteArrayView end = logformat::bytes(logformat::EndMarker);
     QList<QByteArrayView> lines;
     qsizetype shownBeforeOpenRecord = -1;
     qsizetype start = 0;
@@ -60,7 +60,7 @@ void checkSessions(const ReportTree& tree) {
         keys.insert(key);
 
         const QString project = tree.projectText(s);
-        FUZZ_CHECK(!project.contains(sessionlog::StartedTag));
+        FUZZ_CHECK(!project.contains(logformat::StartedTag));
         FUZZ_CHECK(!project.contains(u'\r') && !project.contains(u'\n'));
         FUZZ_CHECK(tree.sessionText(s) ==
                    QStringLiteral("Session #") + QString::number(s + 1) + u'-' + project);

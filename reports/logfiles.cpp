@@ -1,36 +1,11 @@
 #include "reports/logfiles.h"
 
-#include "storage/ansitext.h"
-#include "storage/savefile.h"
 #include "storage/textfile.h"
-#include "storage/textlines.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 namespace logfiles {
-namespace {
-
-WriteResult failed(const QString& path, const QFileDevice& file) {
-    return {FileResult::failure(path, file.errorString()), int(file.error())};
-}
-
-} // namespace
-
-WriteResult replaceText(const QString& path, QStringView text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(path, file);
-    const QByteArray bytes = ansi::encode(textlines::withCrLf(text) + ansi::LineEnd);
-    if (file.write(bytes) != bytes.size()) {
-        WriteResult result = failed(path, file);
-        file.cancelWriting();
-        return result;
-    }
-    QFileDevice::FileError error = QFileDevice::NoError;
-    FileResult committed = commitWhole(file, path, &error);
-    return {std::move(committed), int(error)};
-}
 
 FileResult copyFile(const QString& source, const QString& target) {
     QFile in(source);
@@ -57,7 +32,7 @@ FileResult copyFile(const QString& source, const QString& target) {
             return FileResult::failure(target, reason);
         }
     }
-    return commitWhole(out, target);
+    return textfile::commitWhole(out, target);
 }
 
 } // namespace logfiles

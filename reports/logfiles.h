@@ -4,21 +4,11 @@
 
 #include <QString>
 
-// File operations of the Reports window. Both replace their target through a temporary file,
-// so that a failure leaves the old file in place rather than half a new one.
+// File operations of the Reports window.
 namespace logfiles {
 
-struct WriteResult {
-    FileResult result;
-    // Qt's file error code (QFileDevice::FileError) of a failure, 0 on success.
-    int errorNumber = 0;
-};
-
-// Replaces the file's content with the text, each line ended by CR LF, and one more CR LF
-// after it, as Windows-1252.
-WriteResult replaceText(const QString& path, QStringView text);
-
-// Copies the file byte for byte, replacing the target without asking.
+// Copies the file byte for byte, replacing the target without asking. The target is replaced
+// only once the copy is complete; a failure leaves it as it was.
 FileResult copyFile(const QString& source, const QString& target);
 
 } // namespace logfiles

@@ -22,17 +22,19 @@ struct LoggedSession {
     QTime time;            // the time it started, when known
     qint64 seconds = 0;
     State state = State::Counted;
-    QString stampText; // the started stamp as written, kept only when it does not read back
+    QString stampText;        // the started stamp as written, kept only when it does not read back
+    qsizetype lineNumber = 0; // of its started line, or of its stopped line when it has none
 };
 
-// The sessions of a session log, read once from the file's bytes (Windows-1252, any line ends).
+// The sessions of a session log, read once from the file's bytes, record by record as
+// LogRecordReader finds them.
 //
-// A session is a record from its begin marker to its end marker, to the next begin marker or to
-// the end of the file. Its project is the text after the first "[Started] " of the record,
-// exactly as written. Its time is the record's "[Total Time]"; when that is "N/A", missing or
-// unreadable, the span from its started to its stopped stamp. A record without a stopped line is
-// listed as not stopped. Stop lines whose start lines were cleared away count as a session of
-// the project after their "[Stopped] ", started their total before the stop.
+// A session is a record with a started or a stopped line. Its project is the text after the
+// "[Started] " of its first started line, exactly as written. Its time is the record's
+// "[Total Time]"; when that is "N/A", missing or unreadable, the span from its started to its
+// stopped stamp. A record without a stopped line is listed as not stopped. Stop lines whose
+// start lines were cleared away count as a session of the project after their "[Stopped] ",
+// started their total before the stop. Lines between records count for nothing.
 class LoggedSessions {
 public:
     static LoggedSessions read(QByteArrayView fileBytes, const QLocale& locale = QLocale::system());

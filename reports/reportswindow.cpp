@@ -4,15 +4,16 @@
 #include "reports/logpane.h"
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
+#include "reports/reportswindowlayout.h"
+#include "session/sessionlog.h"
 #include "storage/datafiles.h"
 #include "storage/textfile.h"
 #include "ui/dialogs.h"
-#include "ui/reportswindowlayout.h"
 
 #include <QPushButton>
 #include <QTreeView>
 
-ReportsWindow::ReportsWindow(QString appFolder, Dialogs& dialogs, LogPrinter& printer,
+ReportsWindow::ReportsWindow(SessionLog& log, Dialogs& dialogs, LogPrinter& printer,
                              QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -21,7 +22,7 @@ ReportsWindow::ReportsWindow(QString appFolder, Dialogs& dialogs, LogPrinter& pr
     , m_clearButton(new QPushButton(QStringLiteral("Clear Log and Exit"), this))
     , m_saveButton(new QPushButton(QStringLiteral("Save Log"), this))
     , m_printButton(new QPushButton(QStringLiteral("Print Log"), this))
-    , m_appFolder(std::move(appFolder))
+    , m_log(log)
     , m_dialogs(dialogs)
     , m_printer(printer) {
     namespace L = reportswindowlayout;
@@ -58,12 +59,8 @@ ReportsWindow::ReportsWindow(QString appFolder, Dialogs& dialogs, LogPrinter& pr
 
 ReportsWindow::~ReportsWindow() = default;
 
-QString ReportsWindow::logPath() const {
-    return datafiles::path(m_appFolder, datafiles::Tasks);
-}
-
 QByteArray ReportsWindow::readLog() {
-    const QString path = logPath();
+    const QString& path = m_log.path();
     // A folder of that name shows as an empty log, as a missing file does, without a warning.
     if (!datafiles::FileExists(path))
         return {};
@@ -87,32 +84,40 @@ void ReportsWindow::loadLog() {
 }
 
 void ReportsWindow::clearLog() {
-    const Dialogs::Message confirm{QStringLiteral("Are you sure you want to clear the log file?"),
-                                   QStringLiteral("confirm"), Dialogs::Buttons::YesNo,
-                                   Dialogs::Icon::None, Dialogs::Modality::Application};
-    if (m_dialogs.messageBox(this, confirm) != Dialogs::Answer::Yes)
-        return;
-    m_logPane->clear();
-    // A failed write has shown its box already; the window closes all the same.
-    writeFile(logPath(), m_logPane->toPlainText());
-    close();
+    const Dialogs::Message confirm = Dialogs::Message::question(
+        QStringLiteral("Are you sure you want to clear the log file?"), QStringLiteral("confirm"));
+    m_dialogs.messageBox(this, confirm, [this](Dialogs::Answer answer) {
+        if (answer != Dialogs::Answer::Yes)
+            return;
+        m_logPane->clear();
+        // A failed write shows its box; the window closes all the same.
+        if (const FileResult cleared = m_log.clear(); !cleared.ok()) {
+            const QString title = QString::number(cleared.code()) + QStringLiteral(" - ") +
+                                  ApplicationTitle.toString();
+            m_dialogs.messageBox(parentWidget(),
+                                 {cleared.message(), title, Dialogs::Buttons::Ok,
+                                  Dialogs::Icon::Warning, Dialogs::Modality::Window});
+        }
+        close();
+    });
 }
 
 void ReportsWindow::saveLog() {
     const Dialogs::SaveOptions options{QStringLiteral("Save As"),
                                        QStringLiteral("All Files (*.txt)|*.txt")};
-    const std::optional<QString> target = m_dialogs.saveFileName(this, options);
-    if (!target || target->isEmpty())
-        return;
-    const QString source = logPath();
-    const FileResult copied = logfiles::copyFile(source, *target);
-    if (!copied) {
-        warn(copied.message(copied.path() == source ? u"read" : u"save the log as"));
-        return;
-    }
-    m_dialogs.messageBox(this,
-                         {QStringLiteral("Sucessfully Created...!"), QStringLiteral("Sucess"),
-                          Dialogs::Buttons::Ok, Dialogs::Icon::None, Dialogs::Modality::System});
+    m_dialogs.saveFileName(this, options, [this](const std::optional<QString>& target) {
+        if (!target || target->isEmpty())
+            return;
+        const QString& source = m_log.path();
+        const FileResult copied = logfiles::copyFile(source, *target);
+        if (!copied) {
+            warn(copied.message(copied.path() == source ? u"read" : u"save the log as"));
+            return;
+        }
+        m_dialogs.messageBox(this, {QStringLiteral("Sucessfully Created...!"),
+                                    QStringLiteral("Sucess"), Dialogs::Buttons::Ok,
+                                    Dialogs::Icon::None, Dialogs::Modality::System});
+    });
 }
 
 void ReportsWindow::printLog() {
@@ -121,17 +126,6 @@ void ReportsWindow::printLog() {
         warn(printed.message(u"print to"));
 }
 
-void ReportsWindow::writeFile(const QString& path, const QString& text) {
-    const logfiles::WriteResult written = logfiles::replaceText(path, text);
-    if (written.result)
-        return;
-    const QString title =
-        QString::number(written.errorNumber) + QStringLiteral(" - ") + ApplicationTitle.toString();
-    m_dialogs.messageBox(this, {written.result.message(), title, Dialogs::Buttons::Ok,
-                                Dialogs::Icon::Warning, Dialogs::Modality::Application});
-}
-
 void ReportsWindow::warn(const QString& text) {
-    m_dialogs.messageBox(this, {text, QString(), Dialogs::Buttons::Ok, Dialogs::Icon::Warning,
-                                Dialogs::Modality::Application});
+    m_dialogs.messageBox(this, Dialogs::Message::warning(text));
 }

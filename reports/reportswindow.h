@@ -10,18 +10,19 @@ class LogPrinter;
 class QPushButton;
 class QTreeView;
 class ReportModel;
+class SessionLog;
 
 // The Reports window: the session log as raw text in an editable pane and as a tree of
 // numbered sessions, with buttons to clear, save and print the log. The window deletes itself
 // when closed; the next opening builds a new one, which reads the log again.
 //
-// The box shown when the cleared log cannot be written is titled with Qt's file error code of
-// the failure (QFileDevice::FileError: 1 read, 2 write, 4 resource, 5 open, 10 rename, ...),
+// The box shown when the log cannot be cleared is titled with Qt's file error code of the
+// failure (QFileDevice::FileError: 1 read, 2 write, 4 resource, 5 open, 10 rename, ...),
 // " - " and the program's name.
 class ReportsWindow final : public QWidget {
     Q_OBJECT
 public:
-    ReportsWindow(QString appFolder, Dialogs& dialogs, LogPrinter& printer,
+    ReportsWindow(SessionLog& log, Dialogs& dialogs, LogPrinter& printer,
                   QWidget* parent = nullptr);
     ~ReportsWindow() override;
 
@@ -37,11 +38,6 @@ private:
     void saveLog();
     void printLog();
 
-    // Replaces the file's content with the text and a line end; a failure is shown to the
-    // user.
-    void writeFile(const QString& path, const QString& text);
-
-    QString logPath() const;
     QByteArray readLog();
     void warn(const QString& text);
 
@@ -51,7 +47,7 @@ private:
     QPushButton* const m_saveButton;
     QPushButton* const m_printButton;
 
-    QString m_appFolder;
+    SessionLog& m_log;
     Dialogs& m_dialogs;
     LogPrinter& m_printer;
     ReportModel* m_report = nullptr;

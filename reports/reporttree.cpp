@@ -1,22 +1,19 @@
 #include "reports/reporttree.h"
 
 #include "storage/ansitext.h"
-#include "storage/sessionlog.h"
-#include "storage/textlines.h"
+#include "storage/logrecordreader.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr QByteArrayView BeginMarker = sessionlog::bytes(sessionlog::BeginMarker);
-constexpr QByteArrayView EndMarker = sessionlog::bytes(sessionlog::EndMarker);
-constexpr QByteArrayView StartedTag = sessionlog::bytes(sessionlog::StartedTag);
-constexpr QByteArrayView StoppedTag = sessionlog::bytes(sessionlog::StoppedTag);
+constexpr QByteArrayView StartedTag = logformat::bytes(logformat::StartedTag);
+constexpr QByteArrayView StoppedTag = logformat::bytes(logformat::StoppedTag);
 
 } // namespace
 
-// Walks the log once, line by line, keeping only where the open record and the lines not yet
-// given to a session begin.
+// Takes the log's records in order and keeps, for each session, where its lines begin and its
+// label.
 class ReportTree::Builder {
 public:
     explicit Builder(ReportTree& tree)
@@ -25,69 +22,43 @@ public:
     void run() {
         const QByteArrayView bytes(m_tree.m_bytes);
         m_tree.m_lines.reserve(size_t(bytes.size() / 48 + 1));
-        textlines::forEach(bytes, [this](textlines::Line l) { line(l.start, l.length); });
-        finish();
+        LogRecordReader::read(bytes, [this](const LogRecord& record) { add(record); });
+        // Lines that belong to no session yet are shown on their own rather than vanish.
+        if (m_tree.m_sessions.empty() && current() > 0)
+            m_tree.m_sessions.push_back({0, label(0, current())});
     }
 
 private:
     qsizetype current() const { return qsizetype(m_tree.m_lines.size()); }
 
-    void line(qsizetype start, qsizetype length) {
-        const QByteArrayView text = QByteArrayView(m_tree.m_bytes).sliced(start, length);
-        if (text.isEmpty())
+    void add(const LogRecord& record) {
+        // A session still running stays out until it stops.
+        if (record.shape == LogRecord::Shape::Open)
             return;
-        if (text == BeginMarker)
-            begin();
-        else if (text == EndMarker)
-            end();
-        else
-            m_tree.m_lines.push_back({start, length});
+        const qsizetype first = current();
+        for (const LogLine& line : record.lines)
+            m_tree.m_lines.push_back({line.start, line.length});
+        // Lines between records join the session before them; in front of the first record
+        // they join it.
+        if (record.shape == LogRecord::Shape::Loose)
+            return;
+        m_tree.m_sessions.push_back(
+            {m_tree.m_sessions.empty() ? 0 : first, label(first, current())});
     }
 
-    void begin() {
-        if (m_open)
-            addSession(m_sessionStart, m_recordStart, current());
-        m_open = true;
-        m_recordStart = current();
-        // Lines in front of the first record join it rather than vanish.
-        m_sessionStart = m_tree.m_sessions.empty() ? 0 : m_recordStart;
-    }
-
-    void end() {
-        if (m_open) {
-            addSession(m_sessionStart, m_recordStart, current());
-            m_open = false;
-        } else if (m_tree.m_sessions.empty() && current() > 0) {
-            // The stop lines of a record whose start lines were cleared away.
-            addSession(0, 0, current());
-        }
-    }
-
-    void finish() {
-        if (m_open) {
-            // A session still running: its lines stay out until it stops, but lines in front
-            // of it that belong to no record are shown on their own.
-            if (m_sessionStart < m_recordStart)
-                addSession(0, 0, m_recordStart);
-            m_tree.m_lines.resize(size_t(m_recordStart));
-        } else if (m_tree.m_sessions.empty() && current() > 0) {
-            addSession(0, 0, current());
-        }
-    }
-
-    void addSession(qsizetype firstLine, qsizetype labelFrom, qsizetype labelTo) {
-        m_tree.m_sessions.push_back({firstLine, label(labelFrom, labelTo)});
-    }
-
+    // The text after the first "[Started]" of the lines, up to a second one in that line; for
+    // lines that lost their start lines, the same after "[Stopped]".
     Span label(qsizetype from, qsizetype to) const {
         for (const QByteArrayView tag : {StartedTag, StoppedTag}) {
             for (qsizetype i = from; i < to; ++i) {
                 const Span line = m_tree.m_lines[size_t(i)];
                 const QByteArrayView text = m_tree.view(line);
-                const qsizetype at = text.indexOf(tag);
-                if (at < 0)
+                const logformat::Line kind = logformat::classify(text);
+                const bool wanted = tag == StartedTag ? kind.kind == logformat::LineKind::Started
+                                                      : kind.kind == logformat::LineKind::Stopped;
+                if (!wanted)
                     continue;
-                const qsizetype after = at + tag.size();
+                const qsizetype after = kind.stamp.size() + 1 + tag.size();
                 const qsizetype next = text.indexOf(tag, after);
                 const qsizetype length = (next < 0 ? text.size() : next) - after;
                 return {line.start + after, length};
@@ -97,9 +68,6 @@ private:
     }
 
     ReportTree& m_tree;
-    bool m_open = false;
-    qsizetype m_recordStart = 0;
-    qsizetype m_sessionStart = 0;
 };
 
 ReportTree ReportTree::build(QByteArray fileBytes) {

@@ -18,16 +18,16 @@ public:
     static inline const QString RootKey = QStringLiteral("main");
     static inline const QString RootText = QStringLiteral("Session");
 
-    // Reads the log file's bytes. Line ends may be CR LF, LF or CR. Every line other than the
-    // session markers and empty lines becomes a line node exactly once, except the lines of the
-    // record still running at the end of the log (no end marker yet): those wait until it stops.
+    // Reads the log file's bytes, record by record as LogRecordReader finds them. Every line
+    // other than the session markers and empty lines becomes a line node exactly once, except
+    // the lines of the record still running at the end of the log: those wait until it stops.
     //
-    // A record's lines go to its own session node. Lines outside any record (a note saved
-    // after its session stopped) go to the session before them, or, before the first session,
-    // to the first one. A record cut short by a later begin marker (the program was killed)
-    // is a session of its own. A session is labelled by the text after the first "[Started]"
-    // of its record, up to a second one; a record that lost its start lines is labelled by
-    // the text after its "[Stopped]".
+    // A record's lines go to its own session node; a record cut short by a later begin marker
+    // (the program was killed) and stop lines whose start lines were cleared away are sessions
+    // of their own. Lines between records (a note saved after its session stopped) go to the
+    // session before them, or, before the first session, to the first one. A session is
+    // labelled by the text after the "[Started]" tag of its record's started line, up to a
+    // second "[Started]"; a record that lost its start lines by the text after its "[Stopped]".
     static ReportTree build(QByteArray fileBytes);
     // The same for text, as the file would hold it.
     static ReportTree fromText(QStringView text);

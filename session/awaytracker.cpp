@@ -1,9 +1,9 @@
 #include "session/awaytracker.h"
 
+#include "session/clock.h"
 #include "session/idlesource.h"
 #include "session/sessionmodel.h"
 #include "session/sleepwatch.h"
-#include "storage/clock.h"
 #include "storage/elapsed.h"
 
 #include <utility>
@@ -174,7 +174,7 @@ void AwayTracker::onResumed() {
 }
 
 QString AwayTracker::lengthText(const AwayPeriod& period) {
-    return elapsed::text(elapsed::readParts(elapsed::FormatElapsed(period.left, period.back)));
+    return elapsed::text(period.left, period.back);
 }
 
 QString AwayTracker::keepNote(const AwayPeriod& period) const {

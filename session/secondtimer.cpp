@@ -1,6 +1,6 @@
 #include "session/secondtimer.h"
 
-#include "storage/clock.h"
+#include "session/clock.h"
 
 WholeSecondTimer::WholeSecondTimer(const Clock& clock, QObject* parent)
     : SecondTimer(parent)

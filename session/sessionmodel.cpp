@@ -1,24 +1,35 @@
 #include "session/sessionmodel.h"
 
+#include "session/clock.h"
 #include "session/secondtimer.h"
-#include "storage/clock.h"
+#include "session/sessionlog.h"
 #include "storage/elapsed.h"
-#include "storage/sessionlog.h"
+#include "storage/logformat.h"
 
 #include <algorithm>
 
-SessionModel::SessionModel(const Clock& clock, SecondTimer* timer, const QLocale& locale,
-                           QString logPath, QObject* parent)
+namespace {
+
+QDateTime wholeSecond(const QDateTime& when) {
+    return when.addMSecs(-when.time().msec());
+}
+
+} // namespace
+
+SessionModel::SessionModel(const Clock& clock, std::unique_ptr<SecondTimer> timer,
+                           const QLocale& locale, SessionLog& log, QObject* parent)
     : QObject(parent)
     , m_clock(clock)
-    , m_timer(timer)
+    , m_timer(timer.release())
     , m_dateText(locale)
-    , m_logPath(std::move(logPath))
+    , m_log(log)
     , m_elapsedText(elapsed::NotAvailable.toString()) {
     m_timer->setParent(this);
     m_timer->setEnabled(false);
     connect(m_timer, &SecondTimer::timeout, this, &SessionModel::onTimer);
 }
+
+SessionModel::~SessionModel() = default;
 
 void SessionModel::setPromptOn(bool on) {
     m_promptOn = on;
@@ -31,10 +42,11 @@ void SessionModel::setPromptInterval(const QString& text) {
     setMinuteCount(0);
 }
 
-void SessionModel::start(const QString& project) {
+void SessionModel::begin(const QString& project, const QDateTime& at) {
     m_project = project;
     setMinuteCount(0);
     m_stopStamp.clear();
+    m_startingComment.clear();
     m_tickCount = 0;
     if (m_stopped) {
         m_stopped = false;
@@ -43,21 +55,32 @@ void SessionModel::start(const QString& project) {
     // The stamp shows whole seconds, and the elapsed time has always counted from the second
     // the stamp shows. The instant itself is kept: in the hour that repeats when summer time
     // ends, the stamp's text names two instants.
-    const QDateTime now = m_clock.now();
-    m_startedAt = now.addMSecs(-now.time().msec());
+    m_startedAt = wholeSecond(at.isValid() ? at : m_clock.now());
     m_startStamp = m_dateText.format(m_startedAt);
     m_running = true;
+    m_starting = true;
     // The first timer event after Start is a tick, whatever second the last one saw.
     m_lastSecond.reset();
     m_timer->setEnabled(true);
-    m_pending.append(sessionlog::startLines(m_startStamp, m_project));
+    m_log.hold(logformat::startLines(m_startStamp, m_project));
     emit started();
 }
 
 void SessionModel::finishStart(const QString& startingComment) {
-    if (!startingComment.isEmpty())
-        m_pending.append(sessionlog::startingCommentLine(m_startStamp, startingComment));
-    writeSessionLines();
+    if (!m_starting)
+        return;
+    m_starting = false;
+    m_startingComment = startingComment;
+    writeSessionLines(startingComment.isEmpty()
+                          ? QString()
+                          : logformat::startingCommentLine(m_startStamp, startingComment));
+    emit startFinished();
+}
+
+void SessionModel::start(const QString& project, const QString& startingComment,
+                         const QDateTime& at) {
+    begin(project, at);
+    finishStart(startingComment);
 }
 
 void SessionModel::stop() {
@@ -68,41 +91,32 @@ void SessionModel::stopAt(const QDateTime& when) {
     if (!m_running)
         return;
     // Never before the start, nor after now: the total would be negative or not yet worked.
-    QDateTime at = std::min(std::max(when, m_startedAt), m_clock.now());
-    at = at.addMSecs(-at.time().msec());
-    setElapsedText(elapsed::text(elapsed::readParts(elapsed::FormatElapsed(m_startedAt, at))));
+    const QDateTime at = wholeSecond(std::min(std::max(when, m_startedAt), m_clock.now()));
+    setElapsedText(elapsed::text(m_startedAt, at));
     finishStop(at);
 }
 
 void SessionModel::finishStop(const QDateTime& when) {
+    if (!m_running)
+        return;
+    // A stop while the starting comment is still being asked for ends the start without one,
+    // so that the record keeps its order.
+    finishStart(QString());
     m_stopStamp = m_dateText.format(when);
     m_timer->setEnabled(false);
     m_running = false;
     m_stopped = true;
-    m_pending.append(sessionlog::stopLines(m_stopStamp, m_project, m_elapsedText));
+    const QString lines = logformat::stopLines(m_stopStamp, m_project, m_elapsedText);
     emit stopped();
-    writeSessionLines();
+    writeSessionLines(lines);
 }
 
 FileResult SessionModel::logNote(const QString& note) {
-    m_pending.append(sessionlog::noteLine(m_dateText.format(m_clock.now()), note));
-    return write();
+    return m_log.write(logformat::noteLine(m_dateText.format(m_clock.now()), note));
 }
 
-FileResult SessionModel::writeKeptLines(QStringView lines) {
-    m_pending.append(lines);
-    return write();
-}
-
-FileResult SessionModel::write() {
-    const FileResult result = FlushLog(m_pending, m_logPath);
-    if (result.ok())
-        emit logWritten();
-    return result;
-}
-
-void SessionModel::writeSessionLines() {
-    const FileResult result = write();
+void SessionModel::writeSessionLines(QStringView lines) {
+    const FileResult result = m_log.write(lines);
     if (!result.ok())
         emit logFailed(result);
 }
@@ -123,8 +137,7 @@ void SessionModel::tick(const QDateTime& now) {
         setMinuteCount(m_minuteCount + 1);
         m_tickCount = 0;
     }
-    const QString parts = elapsed::FormatElapsed(m_startedAt, now);
-    setElapsedText(elapsed::text(elapsed::readParts(parts)));
+    setElapsedText(elapsed::text(m_startedAt, now));
     emit ticked(now);
 }
 

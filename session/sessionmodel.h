@@ -2,20 +2,22 @@
 
 #include "storage/datetimetext.h"
 #include "storage/fileresult.h"
-#include "storage/logwriter.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class Clock;
 class SecondTimer;
+class SessionLog;
 
 // One session at a time, without a window: whether it runs, its project, when it started and
-// stopped, the clock's ticks and whole minutes, the activity prompt's due test and the log
-// lines still to be written. A window shows it and forwards the user's actions to it.
+// stopped, the clock's ticks and whole minutes, and the activity prompt's due test. Its record
+// goes to the session log through the log's owner. A window shows it and forwards the user's
+// actions to it.
 //
 // The clock ticks once per change of the seconds value of the time of day. Every 60 ticks the
 // minute count steps; each change of the minute count runs the prompt test, which compares the
@@ -23,23 +25,28 @@ class SecondTimer;
 class SessionModel : public QObject {
     Q_OBJECT
 public:
-    // Takes ownership of the timer. Stamps are written in the locale's date-time text.
-    SessionModel(const Clock& clock, SecondTimer* timer, const QLocale& locale, QString logPath,
-                 QObject* parent = nullptr);
+    // Takes the timer. Stamps are written in the locale's date-time text.
+    SessionModel(const Clock& clock, std::unique_ptr<SecondTimer> timer, const QLocale& locale,
+                 SessionLog& log, QObject* parent = nullptr);
+    ~SessionModel() override;
 
     bool isRunning() const { return m_running; }
+    // Started, with the starting comment not given yet.
+    bool isStarting() const { return m_starting; }
     const QString& project() const { return m_project; }
     // The instant of the last Start, to the whole second that its stamp shows.
     const QDateTime& startedAt() const { return m_startedAt; }
     const QString& startStamp() const { return m_startStamp; }
     const QString& stopStamp() const { return m_stopStamp; }
+    // The starting comment of the running session, or of the last one.
+    const QString& startingComment() const { return m_startingComment; }
     // "N/A" until a session's first tick, then its elapsed time; kept after Stop.
     const QString& elapsedText() const { return m_elapsedText; }
     int tickCount() const { return m_tickCount; }
     qint64 minuteCount() const { return m_minuteCount; }
     const DateTimeText& dateText() const { return m_dateText; }
-    const QString& logPath() const { return m_logPath; }
-    PendingLog& pendingLog() { return m_pending; }
+    SessionLog& log() const { return m_log; }
+    SecondTimer& timer() const { return *m_timer; }
 
     // The activity prompt: on only while the box that asks for it is checked; the interval as
     // the user typed it. Either change starts the count towards the next prompt again.
@@ -48,21 +55,22 @@ public:
     void setPromptInterval(const QString& text);
     const QString& promptInterval() const { return m_promptInterval; }
 
-    // Start: stamps the start, starts the clock and puts the start lines into the pending log.
-    // The clock runs from here, while the caller asks for the starting comment; finishStart()
-    // then writes the lines.
-    void start(const QString& project);
+    // Start, in two steps: begin() stamps the start (now, or at the earlier moment given),
+    // starts the clock and holds the start lines, while the caller asks for the starting
+    // comment; finishStart() then writes the lines with the comment, if it is not empty.
+    void begin(const QString& project, const QDateTime& at = {});
     void finishStart(const QString& startingComment);
+    // Both steps at once, for a comment already known.
+    void start(const QString& project, const QString& startingComment, const QDateTime& at = {});
     // Stop: stamps the stop, stops the clock, and writes the stop lines with the elapsed time.
     void stop();
-    // Stop as if at an earlier moment of the session, the moment the user left it: the stop
-    // stamp and the total time are taken at that moment, to the whole second.
+    // Stop as if at an earlier moment of the session: the stop stamp and the total time are
+    // taken at that moment, to the whole second.
     void stopAt(const QDateTime& when);
 
-    // A note of the user's, stamped now, and written at once with whatever the log still owes.
+    // A note of the user's, stamped now, and written at once behind whatever the log still
+    // owes.
     FileResult logNote(const QString& note);
-    // Lines kept from an earlier run go to the log ahead of anything new.
-    FileResult writeKeptLines(QStringView lines);
 
 signals:
     // One clock tick, at the time of day it was seen; the elapsed time has been brought up to
@@ -73,9 +81,9 @@ signals:
     // The prompt interval has come round: the user is to be asked what they are doing.
     void promptDue();
     void started();
+    // The start lines are written, with the starting comment.
+    void startFinished();
     void stopped();
-    // Every line owed to the log has been written.
-    void logWritten();
     // The log could not take the lines of a Start or a Stop; they wait for the next write.
     void logFailed(const FileResult& result);
 
@@ -84,22 +92,22 @@ private:
     void tick(const QDateTime& now);
     void setMinuteCount(qint64 minutes);
     void setElapsedText(const QString& text);
-    FileResult write();
-    void writeSessionLines();
+    void writeSessionLines(QStringView lines);
     void finishStop(const QDateTime& when);
 
     const Clock& m_clock;
     SecondTimer* m_timer;
     DateTimeText m_dateText;
-    QString m_logPath;
-    PendingLog m_pending;
+    SessionLog& m_log;
 
     bool m_running = false;
+    bool m_starting = false;
     bool m_stopped = false;
     QString m_project;
     QDateTime m_startedAt;
     QString m_startStamp;
     QString m_stopStamp;
+    QString m_startingComment;
     QString m_elapsedText;
     int m_tickCount = 0;
     qint64 m_minuteCount = 0;

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The three data files live in the application folder, beside the executable.
+// The names of the three data files, which live together in the data folder that
+// datafolder::choose() picks.
 namespace datafiles {
 
 inline constexpr QStringView Tasks = u"Tasks.txt";

@@ -1,17 +1,15 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 
-// The span of a session as shown on the main window and written to the log.
+#include <optional>
+
+// The span of a session as the main window shows it and the log records it.
 namespace elapsed {
 
 inline constexpr QStringView NotAvailable = u"N/A";
-
-// The span from start to end as space-separated parts, largest unit first, for units whose
-// count is not 0: "1w 1d 1s". Parts keep the sign of a negative span ("-5m -3s"). A result
-// of exactly one part keeps a leading space (" 5s"); an empty span gives empty text.
-QString FormatElapsed(const QDateTime& start, const QDateTime& end);
 
 struct Fields {
     qint64 days = 0;
@@ -21,11 +19,20 @@ struct Fields {
     friend bool operator==(const Fields&, const Fields&) = default;
 };
 
-// Reads the parts of a FormatElapsed result back. Whole weeks fold into the days, so a span
-// of 8 days shows as 8 days rather than losing the week.
-Fields readParts(QStringView formatted);
+// The whole seconds from start to end as days, hours, minutes and seconds. Days are not capped
+// at a week. A negative span (the clock was set back) gives negative fields, each truncated
+// toward zero: -303 s is 0 hours, -5 minutes and -3 seconds. An invalid instant gives zeros.
+Fields between(const QDateTime& start, const QDateTime& end);
 
 // "0d 1h 15m 35s": every field present, no leading zeros.
 QString text(const Fields& fields);
+inline QString text(const QDateTime& start, const QDateTime& end) {
+    return text(between(start, end));
+}
+
+// The seconds of an elapsed time as a log holds it: "0d 1h 15m 35s", or the same with any
+// parts left out, weeks ("1w") or a repeated unit, as hand-edited logs have them. Nothing for
+// "N/A", for any other text, and for a negative total.
+std::optional<qint64> seconds(QByteArrayView text);
 
 } // namespace elapsed

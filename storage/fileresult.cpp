@@ -1,8 +1,9 @@
 #include "storage/fileresult.h"
 
-FileResult FileResult::failure(QString path, QString reason) {
+FileResult FileResult::failure(QString path, QString reason, int code) {
     FileResult r;
     r.m_ok = false;
+    r.m_code = code;
     r.m_path = std::move(path);
     r.m_reason = reason.isEmpty() ? QStringLiteral("unknown error") : std::move(reason);
     return r;

@@ -1,11 +1,7 @@
 #include "storage/inifile.h"
 
 #include "storage/ansitext.h"
-#include "storage/savefile.h"
 #include "storage/textfile.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -215,13 +211,7 @@ QString IniDocument::toText() const {
 }
 
 FileResult IniDocument::save() const {
-    if (QFileInfo(m_path).isDir())
-        return FileResult::failure(m_path, textfile::FolderReason);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(m_path, file.errorString());
-    file.write(ansi::encodeFile(toText(), m_encoding));
-    return commitWhole(file, m_path);
+    return textfile::writeWhole(m_path, ansi::encodeFile(toText(), m_encoding));
 }
 
 QString ReadINI(QStringView section, QStringView key, const QString& fileName) {

@@ -1,14 +1,11 @@
 #include "storage/logrecovery.h"
 
-#include "storage/ansitext.h"
-#include "storage/savefile.h"
 #include "storage/textfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace logrecovery {
 
@@ -22,31 +19,21 @@ QString path(const QString& dataFolder, const QString& logPath) {
             .filePath(QStringLiteral("Unwritten log lines %1.txt").arg(QString::fromLatin1(id))));
 }
 
-FileResult save(const QString& path, QStringView lines) {
+FileResult save(const QString& path, QStringView lines, ansi::Encoding encoding) {
     if (path.isEmpty()) {
         return FileResult::failure(QStringLiteral("the user's data folder"),
                                    QStringLiteral("the system names none"));
     }
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return FileResult::failure(path, QStringLiteral("the folder could not be created"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(path, file.errorString());
-    const QByteArray bytes = ansi::encode(lines);
-    if (file.write(bytes) != bytes.size()) {
-        const FileResult failed = FileResult::failure(path, file.errorString());
-        file.cancelWriting();
-        return failed;
-    }
-    return commitWhole(file, path);
+    return textfile::writeWhole(path, ansi::encodeFile(lines, encoding));
 }
 
 Load load(const QString& path) {
     textfile::Read read = textfile::readWhole(path);
     if (!read.result)
         return {std::move(read.result), {}};
-    return {FileResult::success(), ansi::decode(read.bytes)};
+    return {FileResult::success(), ansi::decodeFile(read.bytes).text};
 }
 
 FileResult remove(const QString& path) {

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "storage/ansitext.h"
 #include "storage/fileresult.h"
 
 #include <QString>
 
 // Lines that the session log still owed when the program ended, because the log could not be
 // written, are kept in a file of their own in the user's data folder until the next start puts
-// them back into the log. The file holds the lines exactly as they were to be appended:
-// Windows-1252, each line ended by CR LF, so that they can also be copied over by hand.
+// them back into the log. The file holds the lines exactly as they were to be appended, in the
+// log's encoding (a UTF-8 one with its byte-order mark), each line ended by CR LF, so that they
+// can also be copied over by hand.
 namespace logrecovery {
 
 // The recovery file for the given log. Each log has its own, so that copies of the program
@@ -17,7 +19,7 @@ QString path(const QString& dataFolder, const QString& logPath);
 
 // Writes the lines as the whole file, creating the folder when missing. The old file is
 // replaced only when the new one is complete.
-FileResult save(const QString& path, QStringView lines);
+FileResult save(const QString& path, QStringView lines, ansi::Encoding encoding);
 
 struct Load {
     FileResult result;

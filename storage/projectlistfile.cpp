@@ -1,14 +1,10 @@
 #include "storage/projectlistfile.h"
 
 #include "storage/ansitext.h"
-#include "storage/logwriter.h"
-#include "storage/savefile.h"
 #include "storage/textfile.h"
 #include "storage/textlines.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -37,43 +33,17 @@ ProjectListLoad loadProjectList(const QString& path) {
 FileResult AppendProject(const QString& path, const QString& name) {
     if (textlines::hasBreak(name))
         return FileResult::failure(path, LineBreakReason);
-    return appendText(path, name + ansi::LineEnd, AppendEncoding::AsTheFileIs);
+    return textfile::appendText(path, name + ansi::LineEnd, textfile::AppendEncoding::AsTheFileIs);
 }
 
 FileResult SaveProjectList(const QString& path, const QStringList& entries) {
     if (std::any_of(entries.cbegin(), entries.cend(), textlines::hasBreak))
         return FileResult::failure(path, LineBreakReason);
-    if (QFileInfo(path).isDir())
-        return FileResult::failure(path, textfile::FolderReason);
-
     QString text;
     for (const QString& entry : entries)
         text += entry + ansi::LineEnd;
     ansi::Encoding encoding = existingEncoding(path);
     if (encoding == ansi::Encoding::Windows1252)
         encoding = ansi::encodingForNewFile(text);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(path, file.errorString());
-    file.write(ansi::encodeFile(text, encoding));
-    return commitWhole(file, path);
-}
-
-bool shouldAddProject(const QStringList& entries, const QString& text) {
-    return !text.isEmpty() && !entries.contains(text);
-}
-
-ProjectList::ProjectList(const QStringList& names) {
-    for (const QString& name : names)
-        insertSorted(name);
-}
-
-qsizetype ProjectList::insertSorted(const QString& name) {
-    const auto before = [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    };
-    const auto place = std::upper_bound(m_entries.begin(), m_entries.end(), name, before);
-    const qsizetype index = place - m_entries.begin();
-    m_entries.insert(index, name);
-    return index;
+    return textfile::writeWhole(path, ansi::encodeFile(text, encoding));
 }

@@ -27,31 +27,3 @@ FileResult AppendProject(const QString& path, const QString& name);
 // Rewrites the file with each entry and CR LF; no entries give an empty file. The old file is
 // replaced only when the new one is complete.
 FileResult SaveProjectList(const QString& path, const QStringList& entries);
-
-// Whether the text is added to the list: it is not empty and no entry equals it exactly,
-// letter case and blanks included.
-bool shouldAddProject(const QStringList& entries, const QString& text);
-
-// The project box's entries, kept in alphabetical order ignoring case whatever order they
-// arrive in. Entries that differ only in letter case stay in the order they arrived, so
-// "alpha" added before "Alpha" stays before it.
-class ProjectList {
-public:
-    ProjectList() = default;
-    explicit ProjectList(const QStringList& names);
-
-    // Adds the name at its sorted place, after any entry equal to it ignoring case, and
-    // returns that place.
-    qsizetype insertSorted(const QString& name);
-
-    // Exact comparison of the whole text with each entry.
-    bool contains(const QString& name) const { return m_entries.contains(name); }
-
-    void removeAt(qsizetype index) { m_entries.removeAt(index); }
-    void clear() { m_entries.clear(); }
-    qsizetype size() const { return m_entries.size(); }
-    const QStringList& entries() const { return m_entries; }
-
-private:
-    QStringList m_entries;
-};

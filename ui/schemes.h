@@ -20,8 +20,6 @@ struct SchemeInfo {
     QString bottom;      // resource path of the lower picture
 };
 
-inline constexpr QStringView Section = u"ColorScheme";
-
 // In the order of the Settings window's option buttons.
 const std::array<SchemeInfo, 4>& all();
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
@@ -23,51 +24,76 @@ QString qtNameFilters(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+// Shows the dialog without waiting for it; it deletes itself once it has closed.
+void openDialog(QDialog* dialog, Dialogs::Modality modality = Dialogs::Modality::Window) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (modality == Dialogs::Modality::System) {
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+        dialog->show();
+        return;
+    }
+    dialog->open();
+}
+
 } // namespace
 
-Dialogs::Answer SystemDialogs::messageBox(QWidget* parent, const Message& message) {
-    QMessageBox box(parent);
-    box.setWindowTitle(message.title.isEmpty() ? ApplicationTitle.toString() : message.title);
-    box.setText(message.text);
-    box.setIcon(message.icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (message.buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+void SystemDialogs::messageBox(QWidget* parent, const Message& message, Answered answered) {
+    auto* box = new QMessageBox(parent);
+    box->setWindowTitle(message.title.isEmpty() ? ApplicationTitle.toString() : message.title);
+    box->setText(message.text);
+    box->setIcon(message.icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const bool question = message.buttons == Buttons::YesNo;
+    if (question) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    if (message.modality == Modality::System) {
-        box.setWindowModality(Qt::ApplicationModal);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
+    QObject::connect(box, &QMessageBox::finished, box, [box, question, answered](int) {
+        if (!answered)
+            return;
+        const QAbstractButton* clicked = box->clickedButton();
+        if (question)
+            answered(clicked == box->button(QMessageBox::Yes) ? Answer::Yes : Answer::No);
+        else
+            answered(Answer::Ok);
+    });
+    openDialog(box, message.modality);
 }
 
-QString SystemDialogs::inputBox(QWidget* parent, const QString& title, const QString& prompt,
-                                const QString& preset) {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, preset, &ok);
-    return ok ? answer : QString();
+Dialogs::Cancel SystemDialogs::inputBox(QWidget* parent, const Input& input,
+                                        TextAnswered answered) {
+    auto* box = new QInputDialog(parent);
+    box->setWindowTitle(input.title);
+    box->setLabelText(input.prompt);
+    box->setTextValue(input.preset);
+    QObject::connect(box, &QInputDialog::finished, box, [box, answered](int result) {
+        answered(result == QDialog::Accepted ? std::optional(box->textValue()) : std::nullopt);
+    });
+    openDialog(box);
+    return [box = QPointer<QInputDialog>(box)] {
+        if (box && box->isVisible())
+            box->reject();
+    };
 }
 
-std::optional<QString> SystemDialogs::saveFileName(QWidget* parent, const SaveOptions& options) {
+void SystemDialogs::saveFileName(QWidget* parent, const SaveOptions& options,
+                                 PathAnswered answered) {
     // Qt's own dialog rather than the desktop's: the desktops' own dialogs differ in how they
     // show the file types, and some add an extension to a typed name or ask before replacing
     // a file whatever the program says. This one behaves the same on every desktop: the type
     // shown as given, a name used as typed, an existing file replaced without a question.
-    const QString path = QFileDialog::getSaveFileName(
-        parent, options.title, QString(), qtNameFilters(options.filter), nullptr,
-        QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    auto* dialog = new QFileDialog(parent, options.title, QString(), qtNameFilters(options.filter));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answered](int result) {
+        const QStringList chosen = dialog->selectedFiles();
+        if (result != QDialog::Accepted || chosen.isEmpty() || chosen.front().isEmpty())
+            answered(std::nullopt);
+        else
+            answered(chosen.front());
+    });
+    openDialog(dialog);
 }

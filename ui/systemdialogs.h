@@ -2,11 +2,11 @@
 
 #include "ui/dialogs.h"
 
-// The dialogs a person sees: Qt's message box, input dialog and file dialog.
+// The dialogs a person sees: Qt's message box, input dialog and file dialog, each opened
+// without an event loop of its own and deleted once answered.
 class SystemDialogs final : public Dialogs {
 public:
-    Answer messageBox(QWidget* parent, const Message& message) override;
-    QString inputBox(QWidget* parent, const QString& title, const QString& prompt,
-                     const QString& preset) override;
-    std::optional<QString> saveFileName(QWidget* parent, const SaveOptions& options) override;
+    void messageBox(QWidget* parent, const Message& message, Answered answered = {}) override;
+    Cancel inputBox(QWidget* parent, const Input& input, TextAnswered answered) override;
+    void saveFileName(QWidget* parent, const SaveOptions& options, PathAnswered answered) override;
 };

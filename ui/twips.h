@@ -13,10 +13,6 @@ struct TwipsRect {
     constexpr QRect pixels() const { return {left / 15, top / 15, width / 15, height / 15}; }
 };
 
-constexpr int twipsToPixels(int twips) {
-    return twips / 15;
-}
-
 inline void place(QWidget* widget, const TwipsRect& rect) {
     widget->setGeometry(rect.pixels());
 }

@@ -109,8 +109,9 @@ private slots:
                                 logged + "\r\n");
     }
 
-    // The desktop session ends, or a signal comes, while Start waits for its comment: the
-    // start lines are written first and the record is then completed.
+    // The desktop session ends, or a signal comes, while Start waits for its comment: the box
+    // closes as its Cancel does, the start lines are written first and the record is then
+    // completed. An answer the box still gives changes nothing.
     void shutdownWhileTheStartBoxIsOpenCompletesTheRecordInOrder() {
         AppRig rig;
         MainWindow& window = rig.load();
@@ -119,13 +120,11 @@ private slots:
         rig.dialogs.answerInput(u"Comment"_qs, [&] {
             rig.clock.advanceSecs(3);
             window.requestShutdown();
-            QCOMPARE(unloaded.size(), 0);
         });
         rig.find<QPushButton>(u"CmdStartStop"_qs)->click();
         QCOMPARE(unloaded.size(), 1);
         QCOMPARE(rig.log(), Begin +
                                 "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
-                                "6/3/2008 9:00:05 AM [Starting Comments] Comment\r\n"
                                 "6/3/2008 9:00:08 AM [Stopped] Alpha\r\n"
                                 "[Total Time] N/A\r\n" +
                                 End);

@@ -1,12 +1,10 @@
 #include "faultfs.h"
 
-#include "reports/logfiles.h"
 #include "reports/reporttree.h"
-#include "storage/ansitext.h"
+#include "session/sessionlog.h"
 #include "storage/inifile.h"
-#include "storage/logwriter.h"
 #include "storage/projectlistfile.h"
-#include "storage/sessionlog.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,38 +13,11 @@
 
 namespace {
 
-const QString Stamp = QStringLiteral("6/3/2008 9:00:05 AM");
 const QByteArray OldRecord = "<!--  BEGIN SESSION //-->\r\n6/2/2008 8:00:00 AM [Started] Old\r\n"
                              "6/2/2008 8:30:00 AM [Stopped] Old\r\n[Total Time] 0d 0h 30m 0s\r\n"
                              "<!--  END SESSION  -->\r\n\r\n\r\n";
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-QByteArray startLines(const QString& project) {
-    return (sessionlog::startLines(Stamp, project) + ansi::LineEnd).toLatin1();
-}
-
-QByteArray stopLines(const QString& project) {
-    return (sessionlog::stopLines(Stamp, project, QStringLiteral("0d 0h 0m 1s")) + ansi::LineEnd)
-        .toLatin1();
-}
-
-void flushStart(PendingLog& pending, const QString& project) {
-    pending.append(sessionlog::startLines(Stamp, project));
-}
-
-void flushStop(PendingLog& pending, const QString& project) {
-    pending.append(sessionlog::stopLines(Stamp, project, QStringLiteral("0d 0h 0m 1s")));
-}
+const QString StopLines = u"6/3/2008 9:00:05 AM [Stopped] Alpha\r\n[Total Time] 0d 0h 0m 1s\r\n"
+                          "<!--  END SESSION  -->\r\n"_qs;
 
 // Every entry of the folder other than the ones named: what a failed rewrite left behind.
 QStringList strayFiles(const QString& folder, const QStringList& expected) {
@@ -95,7 +66,7 @@ FileResult runRewrite(Rewrite rewrite, const QString& path) {
     case Rewrite::ProjectList:
         return SaveProjectList(path, {QStringLiteral("Alpha")});
     case Rewrite::ClearedLog:
-        return logfiles::replaceText(path, QString()).result;
+        return SessionLog(path, QString()).clear();
     }
     return FileResult::success();
 }
@@ -144,19 +115,17 @@ private slots:
             break;
         }
 
-        PendingLog pending;
-        flushStart(pending, QStringLiteral("Alpha"));
-        const FileResult failed = FlushLog(pending, log);
+        SessionLog sessionLog(log, QString());
+        const FileResult failed = sessionLog.write(u"Alpha started"_qs);
         QVERIFY(!failed.ok());
         QCOMPARE(failed.path(), log);
         QVERIFY(!failed.reason().isEmpty());
         QVERIFY(failed.message().contains(log));
-        QCOMPARE(pending.unwritten().toLatin1(), startLines(u"Alpha"_qs));
+        QCOMPARE(sessionLog.unwritten(), u"Alpha started\r\n"_qs);
         if (fault != Fault::FullDevice && fault != Fault::LogIsFolder)
             QCOMPARE(readBytes(log), before);
 
-        flushStop(pending, QStringLiteral("Alpha"));
-        QVERIFY(!FlushLog(pending, log).ok());
+        QVERIFY(!sessionLog.write(u"Alpha stopped"_qs).ok());
 
         // The user mends the fault; the next write brings every line, in order.
         switch (fault) {
@@ -174,11 +143,9 @@ private slots:
             QVERIFY(QDir().mkpath(folder));
             break;
         }
-        flushStart(pending, QStringLiteral("Beta"));
-        QVERIFY(FlushLog(pending, log).ok());
-        QVERIFY(pending.isEmpty());
-        QCOMPARE(readBytes(log), before + startLines(u"Alpha"_qs) + stopLines(u"Alpha"_qs) +
-                                     startLines(u"Beta"_qs));
+        QVERIFY(sessionLog.write(u"Beta started"_qs).ok());
+        QVERIFY(sessionLog.unwritten().isEmpty());
+        QCOMPARE(readBytes(log), before + "Alpha started\r\nAlpha stopped\r\nBeta started\r\n");
     }
 
     void partOfALineWrittenToAFullDiskIsTakenBack() {
@@ -191,14 +158,12 @@ private slots:
         // The disk takes the first bytes of the next write and then runs out.
         disk.fill(100);
 
-        PendingLog pending;
-        pending.append(QString(300, u'n'));
-        QVERIFY(!FlushLog(pending, log).ok());
+        SessionLog sessionLog(log, QString());
+        QVERIFY(!sessionLog.write(QString(300, u'n')).ok());
         QCOMPARE(readBytes(log), before);
 
         disk.freeSpace();
-        pending.append(u"more");
-        QVERIFY(FlushLog(pending, log).ok());
+        QVERIFY(sessionLog.write(u"more"_qs).ok());
         QCOMPARE(readBytes(log), before + QByteArray(300, 'n') + "\r\nmore\r\n");
     }
 
@@ -259,9 +224,10 @@ private slots:
         faultfs::ScratchDir dir;
         QVERIFY(dir.isValid());
         const QString log = dir.filePath(QStringLiteral("Tasks.txt"));
-        PendingLog pending;
-        flushStart(pending, QStringLiteral("Alpha"));
-        QVERIFY(FlushLog(pending, log).ok());
+        SessionLog sessionLog(log, QString());
+        QVERIFY(
+            sessionLog.write(u"<!--  BEGIN SESSION //-->\r\n6/3/2008 9:00:04 AM [Started] Alpha"_qs)
+                .ok());
 
         QByteArray other;
         if (replaced) {
@@ -274,15 +240,13 @@ private slots:
         } else {
             QVERIFY(QFile::remove(log));
         }
-        flushStop(pending, QStringLiteral("Alpha"));
-        QVERIFY(FlushLog(pending, log).ok());
-        QCOMPARE(readBytes(log), other + stopLines(u"Alpha"_qs));
+        QVERIFY(sessionLog.write(StopLines).ok());
+        QCOMPARE(readBytes(log), other + StopLines.toLatin1() + "\r\n");
 
-        // The stop lines still show: as a session of their own, named after its project, or
-        // with the record in front of them.
+        // The stop lines still show, as a session of their own named after its project.
         const ReportTree tree = ReportTree::build(readBytes(log));
-        QCOMPARE(tree.sessionCount(), 1);
-        QCOMPARE(tree.projectText(0), replaced ? u" Old"_qs : u" Alpha"_qs);
+        QCOMPARE(tree.sessionCount(), replaced ? 2 : 1);
+        QCOMPARE(tree.projectText(tree.sessionCount() - 1), u" Alpha"_qs);
         QCOMPARE(tree.lineText(tree.lineCount() - 1), u"[Total Time] 0d 0h 0m 1s"_qs);
     }
 
@@ -316,10 +280,8 @@ private slots:
         if (log) {
             const QString path = dir.filePath(QStringLiteral("Tasks.txt"));
             QVERIFY(writeBytes(path, OldRecord.chopped(6)));
-            PendingLog pending;
-            flushStart(pending, QStringLiteral("Alpha"));
-            flushStop(pending, QStringLiteral("Alpha"));
-            QVERIFY(FlushLog(pending, path).ok());
+            SessionLog sessionLog(path, QString());
+            QVERIFY(sessionLog.write(u"<!--  BEGIN SESSION //-->\r\n"_qs + StopLines).ok());
             const ReportTree tree = ReportTree::build(readBytes(path));
             QCOMPARE(tree.sessionCount(), 2);
         } else {

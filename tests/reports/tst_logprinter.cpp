@@ -1,4 +1,5 @@
 #include "reports/logprinter.h"
+#include "tests/support/files.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -6,11 +7,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 qsizetype pageCount(const QByteArray& pdf) {
     return pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +

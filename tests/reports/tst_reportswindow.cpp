@@ -1,8 +1,9 @@
 // The Reports window, driven through its controls as the user drives it.
-#include "reports/logfiles.h"
 #include "reports/reportswindow.h"
+#include "session/sessionlog.h"
 #include "tests/support/fakedialogs.h"
 #include "tests/support/fakeprinter.h"
+#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -17,17 +18,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode = {}) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | mode));
-    file.write(bytes);
-}
 
 QByteArray sampleLog() {
     return readBytes(QStringLiteral(TALLYHAWK_TEST_DATA "/logs/two_sessions_and_running.txt"));
@@ -62,8 +52,6 @@ private slots:
     void printSendsThePanesEditedText();
     void printFailureIsShown();
 
-    void replacedTextEndsEveryLineWithCrLf();
-
 private:
     QString logPath() const { return m_dir->filePath(QStringLiteral("Tasks.txt")); }
     ReportsWindow* openWindow(const QString& folder);
@@ -80,6 +68,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeDialogs> m_dialogs;
+    std::unique_ptr<SessionLog> m_log;
     FakePrinter m_printer;
     QPointer<ReportsWindow> m_window;
 };
@@ -96,7 +85,8 @@ void TestReportsWindow::cleanup() {
 }
 
 ReportsWindow* TestReportsWindow::openWindow(const QString& folder) {
-    m_window = new ReportsWindow(folder, *m_dialogs, m_printer);
+    m_log = std::make_unique<SessionLog>(QDir(folder).filePath(u"Tasks.txt"_qs), QString());
+    m_window = new ReportsWindow(*m_log, *m_dialogs, m_printer);
     m_window->loadLog();
     return m_window;
 }
@@ -110,7 +100,7 @@ void TestReportsWindow::loadsAMissingOrEmptyLogAsTwoEmptyLines_data() {
 void TestReportsWindow::loadsAMissingOrEmptyLogAsTwoEmptyLines() {
     QFETCH(bool, fileExists);
     if (fileExists)
-        writeBytes(logPath(), {});
+        QVERIFY(writeBytes(logPath(), {}));
     openWindow();
     QCOMPARE(pane()->toPlainText(), QStringLiteral("\n\n"));
     QCOMPARE(sessionsShown(), 0);
@@ -120,7 +110,7 @@ void TestReportsWindow::loadsAMissingOrEmptyLogAsTwoEmptyLines() {
 }
 
 void TestReportsWindow::loadShowsTheLogInThePaneAndAsATree() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow();
 
     QString expected = QString::fromLatin1(sampleLog());
@@ -159,7 +149,7 @@ void TestReportsWindow::followsTheWindowDesign() {
 }
 
 void TestReportsWindow::tabMovesTheFocusInTheDesignOrderAndTypesNothing() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     ReportsWindow* window = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -186,7 +176,7 @@ void TestReportsWindow::tabMovesTheFocusInTheDesignOrderAndTypesNothing() {
 }
 
 void TestReportsWindow::longLinesScrollInsteadOfWrapping() {
-    writeBytes(logPath(), "x [Notes] " + QByteArray(2000, 'n') + "\r\n");
+    QVERIFY(writeBytes(logPath(), "x [Notes] " + QByteArray(2000, 'n') + "\r\n"));
     ReportsWindow* window = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -200,7 +190,7 @@ void TestReportsWindow::hugeLinesAreShownInPiecesAndSavedWhole() {
     // A line of a megabyte and a half runs across the pane's decoding pieces of a megabyte.
     const QByteArray huge = QByteArray(1 << 20, 'a') + QByteArray(1 << 19, 'b');
     const QByteArray log = "short\r\n" + huge + "\r\nend\r\n";
-    writeBytes(logPath(), log);
+    QVERIFY(writeBytes(logPath(), log));
     openWindow();
     const QStringList lines = pane()->toPlainText().split(u'\n');
     QCOMPARE(lines.size(), 2 + 1 + (huge.size() + 9999) / 10000 + 2);
@@ -215,7 +205,7 @@ void TestReportsWindow::hugeLinesAreShownInPiecesAndSavedWhole() {
 }
 
 void TestReportsWindow::clearAnsweredNoKeepsLogAndWindow() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow()->show();
     m_dialogs->answerQuestion(Dialogs::Answer::No);
     click("Command1");
@@ -232,7 +222,7 @@ void TestReportsWindow::clearAnsweredNoKeepsLogAndWindow() {
 }
 
 void TestReportsWindow::clearAnsweredYesLeavesALineEndAndCloses() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow()->show();
     m_dialogs->answerQuestion(Dialogs::Answer::Yes);
     click("Command1");
@@ -264,7 +254,7 @@ void TestReportsWindow::clearClosesAlsoWhenTheLogCannotBeWritten() {
 }
 
 void TestReportsWindow::saveCancelledCopiesNothing() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow();
     const QString target = m_dir->filePath(QStringLiteral("copy.txt"));
     m_dialogs->answerSave(target);
@@ -285,14 +275,14 @@ void TestReportsWindow::saveCancelledCopiesNothing() {
 }
 
 void TestReportsWindow::saveReplacesAnExistingFileWithTheLogOnDisk() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow();
     pane()->setPlainText(QStringLiteral("typed over"));
     // A session logged after the window opened: the copy has it, the tree does not.
     const QByteArray later = "<!--  BEGIN SESSION //-->\r\nx [Started] Delta\r\n";
-    writeBytes(logPath(), later, QIODevice::Append);
+    QVERIFY(appendBytes(logPath(), later));
     const QString target = m_dir->filePath(QStringLiteral("copy.txt"));
-    writeBytes(target, QByteArray(100000, 'x'));
+    QVERIFY(writeBytes(target, QByteArray(100000, 'x')));
 
     m_dialogs->answerSave(target);
     click("Command2");
@@ -308,7 +298,7 @@ void TestReportsWindow::saveReplacesAnExistingFileWithTheLogOnDisk() {
 }
 
 void TestReportsWindow::saveUsesANameWithoutExtensionAsTyped() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow();
     m_dialogs->answerSave(m_dir->filePath(QStringLiteral("backup")));
     click("Command2");
@@ -331,7 +321,7 @@ void TestReportsWindow::saveFailureWarnsWithoutSuccess() {
     QFETCH(QString, target);
     QFETCH(QString, named);
     if (logExists)
-        writeBytes(logPath(), sampleLog());
+        QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow();
     m_dialogs->answerSave(m_dir->filePath(target));
     click("Command2");
@@ -344,7 +334,7 @@ void TestReportsWindow::saveFailureWarnsWithoutSuccess() {
 }
 
 void TestReportsWindow::printSendsThePanesEditedText() {
-    writeBytes(logPath(), sampleLog());
+    QVERIFY(writeBytes(logPath(), sampleLog()));
     openWindow();
     pane()->setPlainText(QStringLiteral("typed\nby hand"));
     click("Command3");
@@ -361,16 +351,6 @@ void TestReportsWindow::printFailureIsShown() {
     QCOMPARE(m_dialogs->messages.size(), 1);
     QCOMPARE(m_dialogs->messages.first().icon, Dialogs::Icon::Warning);
     QVERIFY(m_dialogs->messages.first().text.contains(QStringLiteral("no printer is installed")));
-}
-
-void TestReportsWindow::replacedTextEndsEveryLineWithCrLf() {
-    const QString path = m_dir->filePath(QStringLiteral("out.txt"));
-    writeBytes(path, "old content that is longer");
-    const logfiles::WriteResult written =
-        logfiles::replaceText(path, QStringLiteral("one\ntwo\r\nthree\rfour é"));
-    QVERIFY(written.result);
-    QCOMPARE(written.errorNumber, 0);
-    QCOMPARE(readBytes(path), QByteArray("one\r\ntwo\r\nthree\r\nfour \xE9\r\n"));
 }
 
 QTEST_MAIN(TestReportsWindow)

@@ -1,5 +1,5 @@
 #include "reports/stampreader.h"
-#include "sessionlogtext.h"
+#include "tests/support/sessionlogtext.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

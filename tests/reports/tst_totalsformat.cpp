@@ -1,5 +1,5 @@
 #include "reports/totalsformat.h"
-#include "sessionlogtext.h"
+#include "tests/support/sessionlogtext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
 #include "reports/totalstable.h"
-#include "sessionlogtext.h"
+#include "tests/support/sessionlogtext.h"
 
 #include <QtTest>
 

@@ -115,7 +115,7 @@ void TestDataFolder::createsUserFolderOnFirstUse() {
     QVERIFY(datafolder::prepare({folder, true}).ok());
     QVERIFY(QFileInfo(folder).isDir());
 
-    writeBytes(QDir(folder).filePath(QStringLiteral("Tasks.txt")), "kept\r\n");
+    QVERIFY(writeBytes(QDir(folder).filePath(QStringLiteral("Tasks.txt")), "kept\r\n"));
     QVERIFY(datafolder::prepare({folder, true}).ok());
     QCOMPARE(readBytes(QDir(folder).filePath(QStringLiteral("Tasks.txt"))), "kept\r\n");
 }
@@ -145,7 +145,7 @@ void TestDataFolder::failsNamingFolderThatCannotBeCreated() {
     QFETCH(QString, folder);
     QFETCH(QString, named);
     const QString root = m_root.path();
-    writeBytes(m_root.filePath(QStringLiteral("plain")), "not a folder\n");
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("plain")), "not a folder\n"));
 
     const FileResult result = datafolder::prepare({at(root, folder), true});
 

@@ -113,7 +113,7 @@ void TestIniFile::readsValuesAsThePlatformDoes() {
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
-    writeBytes(path, content);
+    QVERIFY(writeBytes(path, content));
     QCOMPARE(ReadINI(section, key, path), expected);
 }
 
@@ -195,7 +195,7 @@ void TestIniFile::writeChangesOnlyItsLineInHandEditedFile() {
     QVERIFY(original.contains(before));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
-    writeBytes(path, original);
+    QVERIFY(writeBytes(path, original));
 
     QVERIFY(WriteINI(section, key, value, path).ok());
     QCOMPARE(readBytes(path), QByteArray(original).replace(before, after));
@@ -233,7 +233,7 @@ void TestIniFile::writePlacesNewKeysAndSections() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
     if (!content.isEmpty())
-        writeBytes(path, content);
+        QVERIFY(writeBytes(path, content));
     QVERIFY(WriteINI(section, u"k", u"v", path).ok());
     QCOMPARE(readBytes(path), expected);
 }
@@ -259,7 +259,7 @@ void TestIniFile::writingWhatTheFileHoldsLeavesItAlone() {
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
-    writeBytes(path, content);
+    QVERIFY(writeBytes(path, content));
     QVERIFY(WriteINI(u"A", u"k", value, path).ok());
     const QByteArray held = readBytes(path);
     QCOMPARE(ReadINI(u"A", u"k", path), value);
@@ -281,7 +281,7 @@ void TestIniFile::writingWhatTheFileHoldsLeavesItAlone() {
 void TestIniFile::severalValuesGoInOneRewrite() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
-    writeBytes(path, "[ColorScheme]\r\nRed=True\r\n");
+    QVERIFY(writeBytes(path, "[ColorScheme]\r\nRed=True\r\n"));
     const QList<IniValue> flags{{u"Black"_qs, u"True"_qs}, {u"Red"_qs, u"False"_qs}};
     QVERIFY(WriteINI(u"ColorScheme", flags, path).ok());
     QCOMPARE(readBytes(path), "[ColorScheme]\r\nRed=False\r\nBlack=True\r\n");
@@ -307,8 +307,8 @@ void TestIniFile::unicodeFilesAreReadAndWrittenInTheirEncoding() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
     const QString name = QStringLiteral("Caf\u00e9 \u65e5\u672c");
-    writeBytes(path, inFile(u"[Textboxes]\r\nTxtAsk=30\r\n[ComboBox]\r\nCboProject="_qs + name +
-                            u"\r\n"_qs));
+    QVERIFY(writeBytes(path, inFile(u"[Textboxes]\r\nTxtAsk=30\r\n[ComboBox]\r\nCboProject="_qs +
+                                    name + u"\r\n"_qs)));
 
     QCOMPARE(ReadINI(u"Textboxes", u"TxtAsk", path), QStringLiteral("30"));
     QCOMPARE(ReadINI(u"ComboBox", u"CboProject", path), name);
@@ -321,7 +321,7 @@ void TestIniFile::unicodeFilesAreReadAndWrittenInTheirEncoding() {
     QCOMPARE(ReadINI(u"ComboBox", u"CboProject", path), QStringLiteral("\u0391lpha"));
 
     // A file that holds nothing but the byte-order mark.
-    writeBytes(path, inFile(QString()));
+    QVERIFY(writeBytes(path, inFile(QString())));
     QVERIFY(WriteINI(u"A", u"k", u"v", path).ok());
     QCOMPARE(readBytes(path), inFile(u"[A]\r\nk=v\r\n"_qs));
 }
@@ -352,7 +352,7 @@ void TestIniFile::refusesWhatCannotBeReadBack() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
     const QByteArray content("[S]\r\nK=old\r\n");
-    writeBytes(path, content);
+    QVERIFY(writeBytes(path, content));
 
     const FileResult result = WriteINI(section, key, value, path);
     QVERIFY(!result.ok());
@@ -385,7 +385,7 @@ void TestIniFile::missingFolderFailsNamingFile() {
 void TestIniFile::unreadableFileReadsEmptyAndIsNotOverwritten() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
-    writeBytes(path, "[A]\r\nk=secret\r\nother=1\r\n");
+    QVERIFY(writeBytes(path, "[A]\r\nk=secret\r\nother=1\r\n"));
     faultfs::ObeyPermissions obey;
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     if (permissionsAreIgnored(path))
@@ -404,7 +404,7 @@ void TestIniFile::readOnlyFolderFailsNamingFile() {
     const QString folder = dir.filePath(QStringLiteral("locked"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
     const QString path = folder + QStringLiteral("/Settings.ini");
-    writeBytes(path, "[A]\r\nk=old\r\n");
+    QVERIFY(writeBytes(path, "[A]\r\nk=old\r\n"));
     faultfs::ObeyPermissions obey;
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const bool ignored = QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
@@ -426,7 +426,7 @@ void TestIniFile::handlesAHundredThousandSections() {
     for (int i = 0; i < 100000; ++i)
         content +=
             "[Section" + QByteArray::number(i) + "]\r\nKey=" + QByteArray::number(i) + "\r\n";
-    writeBytes(path, content);
+    QVERIFY(writeBytes(path, content));
 
     QElapsedTimer timer;
     timer.start();

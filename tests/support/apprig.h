@@ -19,7 +19,7 @@
 
 #include <memory>
 
-// A main window on fake time in a temporary application folder, with a temporary folder for
+// A main window on fake time in a temporary data folder, with a temporary folder for
 // the user's own data, and every dialog answered by the test.
 class AppRig {
 public:
@@ -42,11 +42,13 @@ public:
     // Creates the window and runs its start-up, as the program does. Called again, it is the
     // next start of the program on the same folders.
     MainWindow& load() {
-        timer = new ManualTimer;
+        auto manualTimer = std::make_unique<ManualTimer>();
+        timer = manualTimer.get();
         window.reset();
-        window = std::make_unique<MainWindow>(Services{dir.path(), QLocale(m_locale), clock,
-                                                       dialogs, desktop, printer, tray, placement,
-                                                       timer, dataDir.path(), idle, sleepWatch});
+        window = std::make_unique<MainWindow>(Services{dir.path(), dataDir.path(),
+                                                       QLocale(m_locale), clock, dialogs, desktop,
+                                                       printer, tray, placement, idle, sleepWatch},
+                                              std::move(manualTimer));
         window->startUp();
         return *window;
     }
@@ -65,15 +67,10 @@ public:
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    QByteArray file(const QString& name) const {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray file(const QString& name) const { return readBytes(path(name)); }
 
     void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile f(path(name));
-        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            f.write(bytes);
+        QVERIFY(writeBytes(path(name), bytes));
     }
 
     QByteArray log() const { return file(QStringLiteral("Tasks.txt")); }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "session/clock.h"
 #include "session/idlesource.h"
 #include "session/sleepwatch.h"
-#include "storage/clock.h"
 
 #include <QDateTime>
 

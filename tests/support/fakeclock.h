@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/clock.h"
+#include "session/clock.h"
 
 // A clock that moves only when the test says so.
 class FakeClock final : public Clock {

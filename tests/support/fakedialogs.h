@@ -8,21 +8,17 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 
-// Records every dialog the program opens and answers it from what the test said beforehand.
-// Each answer is meant for one kind of box: an answer that meets a box of another kind fails
-// the running test, and so do answers that no box used. A box that comes while nothing is
-// queued answers OK, No or Cancel. An answer may carry work that runs while its box is open,
-// as timers and signals do while a real modal box waits.
+// Records every dialog the program opens and answers it, at once, from what the test said
+// beforehand. Each answer is meant for one kind of box: an answer that meets a box of another
+// kind fails the running test, and so do answers that no box used. A box that comes while
+// nothing is queued answers OK, No or Cancel. An answer may carry work that runs while its box
+// is open, as timers and signals do while a real box waits. The program gets the box's Cancel
+// only once it is answered, so it can only ever be a box already closed.
 class FakeDialogs final : public Dialogs {
 public:
     using WhileOpen = std::function<void()>;
-
-    struct Input {
-        QString title;
-        QString prompt;
-        QString preset;
-    };
 
     QList<Message> messages;
     QList<Input> inputs;
@@ -62,27 +58,33 @@ public:
         fail(left);
     }
 
-    Answer messageBox(QWidget*, const Message& message) override {
+    void messageBox(QWidget*, const Message& message, Answered answered) override {
         messages.append(message);
         const bool question = message.buttons == Buttons::YesNo;
         const std::optional<Reply> reply =
             take(question ? Kind::Question : Kind::OkBox, message.text);
-        if (!reply)
-            return question ? Answer::No : Answer::Ok;
-        return reply->answer;
+        const Answer answer = reply ? reply->answer : question ? Answer::No : Answer::Ok;
+        if (answered)
+            answered(answer);
     }
 
-    QString inputBox(QWidget*, const QString& title, const QString& prompt,
-                     const QString& preset) override {
-        inputs.append({title, prompt, preset});
-        const std::optional<Reply> reply = take(Kind::Input, prompt);
-        return reply ? reply->text.value_or(QString()) : QString();
+    Cancel inputBox(QWidget*, const Input& input, TextAnswered answered) override {
+        inputs.append(input);
+        auto open = std::make_shared<bool>(true);
+        Cancel cancel = [open, answered] {
+            if (std::exchange(*open, false))
+                answered(std::nullopt);
+        };
+        const std::optional<Reply> reply = take(Kind::Input, input.prompt);
+        if (std::exchange(*open, false))
+            answered(reply ? reply->text : std::nullopt);
+        return cancel;
     }
 
-    std::optional<QString> saveFileName(QWidget*, const SaveOptions& options) override {
+    void saveFileName(QWidget*, const SaveOptions& options, PathAnswered answered) override {
         saveDialogs.append(options);
         const std::optional<Reply> reply = take(Kind::Save, options.title);
-        return reply ? reply->text : std::nullopt;
+        answered(reply ? reply->text : std::nullopt);
     }
 
     QStringList messageTexts() const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tray/trayicon.h"
-#include "tray/windowplacement.h"
+#include "ui/windowplacement.h"
 
 #include <QList>
 #include <QMenu>

@@ -1,16 +1,22 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
-#include <QtTest>
+#include <QString>
 
-// Whole-file reads and writes for setting up and checking data files.
+// Whole-file reads and writes for setting up and checking data files. The writes say whether
+// they worked, for a test to QVERIFY.
 inline QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
+inline bool writeBytes(const QString& path, const QByteArray& bytes,
+                       QIODevice::OpenMode mode = QIODevice::Truncate) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return file.open(QIODevice::WriteOnly | mode) && file.write(bytes) == bytes.size();
+}
+
+inline bool appendBytes(const QString& path, const QByteArray& bytes) {
+    return writeBytes(path, bytes, QIODevice::Append);
 }

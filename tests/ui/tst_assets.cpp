@@ -1,7 +1,7 @@
 // The program's pictures, and how they are shown on a screen of device pixel ratio 2.
+#include "app/mainwindowlayout.h"
 #include "tests/support/apprig.h"
 #include "ui/assets/assets.h"
-#include "ui/mainwindowlayout.h"
 
 #include <QApplication>
 #include <QImageReader>

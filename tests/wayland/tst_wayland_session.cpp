@@ -4,7 +4,7 @@
 // itself again as a Wayland client of it; without weston the tests show as skipped.
 #include "tests/support/apprig.h"
 #include "tests/wayland/weston.h"
-#include "tray/windowplacement.h"
+#include "ui/windowplacement.h"
 
 #include <QApplication>
 #include <QComboBox>

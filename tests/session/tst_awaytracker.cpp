@@ -1,9 +1,7 @@
 #include "session/awaytracker.h"
 #include "session/sessionmodel.h"
 #include "tests/support/fakeaway.h"
-#include "tests/support/fakeclock.h"
-#include "tests/support/files.h"
-#include "tests/support/manualtimer.h"
+#include "tests/support/sessionrig.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,39 +13,25 @@ namespace {
 
 // A session on fake time with an away tracker, a desktop idle time the test sets and suspends
 // the test announces. The session starts at 9:00:05 with a 15-minute threshold.
-struct Rig {
+struct Rig : SessionRig {
     Rig()
-        : timer(new ManualTimer)
-        , session(clock, timer, QLocale(QStringLiteral("en_US")), dir.filePath(u"Tasks.txt"_qs))
-        , idle(clock)
+        : idle(clock)
         , tracker(session, clock, idle, sleepWatch) {
         session.setPromptOn(false);
     }
 
     void start() {
-        session.start(u"Alpha"_qs);
-        session.finishStart(u"Planning"_qs);
+        session.start(u"Alpha"_qs, u"Planning"_qs);
         idle.input();
     }
-    void runSeconds(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advanceSecs(1);
-            timer->fire();
-        }
-    }
-    void runMinutes(int minutes) { runSeconds(60 * minutes); }
     // The machine asleep: the clock moves on and nothing ticks.
     void suspend(std::chrono::seconds length) {
         sleepWatch.sleep();
         clock.advanceSecs(length.count());
         sleepWatch.wake();
     }
-    QByteArray log() const { return readBytes(dir.filePath(u"Tasks.txt"_qs)); }
+    QByteArray log() const { return logBytes(); }
 
-    QTemporaryDir dir;
-    FakeClock clock;
-    ManualTimer* timer;
-    SessionModel session;
     FakeIdle idle;
     FakeSleepWatch sleepWatch;
     AwayTracker tracker;

@@ -1,6 +1,6 @@
 #include "artwork.h"
 
-#include "ui/mainwindowlayout.h"
+#include "app/mainwindowlayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -11,8 +11,6 @@ inline constexpr QSize ClientSize{5055 / 15, 4455 / 15};
 
 inline constexpr TwipsRect UpDown{3600, 2160, 255, 255};
 inline constexpr TwipsRect CmdRemove{4200, 1080, 375, 315};
-inline constexpr TwipsRect TxtMin{2400, 4920, 975, 375};
-inline constexpr TwipsRect Text1{2400, 5400, 1335, 285};
 inline constexpr TwipsRect TxtAsk{3120, 2160, 495, 285};
 inline constexpr TwipsRect CmdAdd{3720, 1080, 375, 315};
 inline constexpr TwipsRect CmdNotes{3240, 1560, 1335, 375};

@@ -1,8 +1,6 @@
 #include "session/sessionmodel.h"
-#include "tests/support/fakeclock.h"
-#include "tests/support/files.h"
 #include "tests/support/localzone.h"
-#include "tests/support/manualtimer.h"
+#include "tests/support/sessionrig.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -11,27 +9,7 @@
 
 namespace {
 
-// A session model on fake time, logging into a temporary folder.
-struct Rig {
-    explicit Rig(const QDateTime& start = QDateTime(QDate(2008, 6, 3), QTime(9, 0, 5)))
-        : clock(start)
-        , timer(new ManualTimer)
-        , session(clock, timer, QLocale(QStringLiteral("en_US")), dir.filePath(u"Tasks.txt"_qs)) {}
-
-    void runSeconds(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advanceSecs(1);
-            timer->fire();
-        }
-    }
-    void runMinutes(int minutes) { runSeconds(60 * minutes); }
-    QByteArray log() const { return readBytes(dir.filePath(u"Tasks.txt"_qs)); }
-
-    QTemporaryDir dir;
-    FakeClock clock;
-    ManualTimer* timer;
-    SessionModel session;
-};
+using Rig = SessionRig;
 
 QDateTime utc(int year, int month, int day, int hour, int minute) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
@@ -50,7 +28,7 @@ private slots:
         QCOMPARE(rig.session.elapsedText(), u"N/A"_qs);
         QVERIFY(!rig.timer->isEnabled());
 
-        rig.session.start(u"Alpha"_qs);
+        rig.session.begin(u"Alpha"_qs);
         QVERIFY(rig.session.isRunning());
         QVERIFY(rig.timer->isEnabled());
         QCOMPARE(rig.session.startStamp(), u"6/3/2008 9:00:05 AM"_qs);
@@ -71,12 +49,12 @@ private slots:
         QVERIFY(!rig.session.isRunning());
         QVERIFY(!rig.timer->isEnabled());
         QCOMPARE(rig.session.stopStamp(), u"6/3/2008 9:30:05 AM"_qs);
-        QCOMPARE(rig.log(), QByteArray("<!--  BEGIN SESSION //-->\r\n"
-                                       "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
-                                       "6/3/2008 9:00:05 AM [Starting Comments] Planning\r\n"
-                                       "6/3/2008 9:30:05 AM [Stopped] Alpha\r\n"
-                                       "[Total Time] 0d 0h 30m 0s\r\n"
-                                       "<!--  END SESSION  -->\r\n\r\n\r\n"));
+        QCOMPARE(rig.logBytes(), QByteArray("<!--  BEGIN SESSION //-->\r\n"
+                                            "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
+                                            "6/3/2008 9:00:05 AM [Starting Comments] Planning\r\n"
+                                            "6/3/2008 9:30:05 AM [Stopped] Alpha\r\n"
+                                            "[Total Time] 0d 0h 30m 0s\r\n"
+                                            "<!--  END SESSION  -->\r\n\r\n\r\n"));
         // Stopped, the clock raises no tick.
         rig.runSeconds(5);
         QCOMPARE(ticks.size(), 30 * 60);
@@ -85,7 +63,7 @@ private slots:
     void theSecondsValueMakesTheTick() {
         Rig rig;
         QSignalSpy ticks(&rig.session, &SessionModel::ticked);
-        rig.session.start(u"Alpha"_qs);
+        rig.session.begin(u"Alpha"_qs);
         rig.timer->fire();
         QCOMPARE(ticks.size(), 1);
         QCOMPARE(rig.session.elapsedText(), u"0d 0h 0m 0s"_qs);
@@ -117,7 +95,7 @@ private slots:
         rig.session.setPromptInterval(interval);
         rig.session.setPromptOn(on);
         QSignalSpy due(&rig.session, &SessionModel::promptDue);
-        rig.session.start(u"Alpha"_qs);
+        rig.session.begin(u"Alpha"_qs);
         rig.runMinutes(31);
         QCOMPARE(due.size(), prompts);
         QCOMPARE(rig.session.minuteCount(), prompts ? 1 : 31);
@@ -127,7 +105,7 @@ private slots:
         Rig rig;
         rig.session.setPromptOn(false);
         QSignalSpy due(&rig.session, &SessionModel::promptDue);
-        rig.session.start(u"Alpha"_qs);
+        rig.session.begin(u"Alpha"_qs);
         rig.runMinutes(20);
         rig.session.setPromptOn(true);
         QCOMPARE(rig.session.minuteCount(), 0);
@@ -144,7 +122,7 @@ private slots:
     void anIntervalOfZeroIsDueWhenTheCountIsReset() {
         Rig rig;
         QSignalSpy due(&rig.session, &SessionModel::promptDue);
-        rig.session.start(u"Alpha"_qs);
+        rig.session.begin(u"Alpha"_qs);
         rig.runMinutes(2);
         rig.session.setPromptInterval(u"0"_qs);
         QCOMPARE(due.size(), 1);
@@ -158,8 +136,8 @@ private slots:
         QStringList failures;
         connect(&rig.session, &SessionModel::logFailed, this,
                 [&](const FileResult& result) { failures.append(result.message()); });
-        QSignalSpy written(&rig.session, &SessionModel::logWritten);
-        rig.session.start(u"Alpha"_qs);
+        QSignalSpy written(&rig.log, &SessionLog::written);
+        rig.session.begin(u"Alpha"_qs);
         rig.session.finishStart(QString());
         QCOMPARE(failures.size(), 1);
         QVERIFY(failures[0].contains(rig.dir.path()));
@@ -174,12 +152,12 @@ private slots:
         rig.session.stop();
         QCOMPARE(failures.size(), 1);
         QCOMPARE(written.size(), 1);
-        QCOMPARE(rig.log(), QByteArray("<!--  BEGIN SESSION //-->\r\n"
-                                       "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
-                                       "6/3/2008 9:00:05 AM [Notes] kept\r\n"
-                                       "6/3/2008 9:00:08 AM [Stopped] Alpha\r\n"
-                                       "[Total Time] 0d 0h 0m 3s\r\n"
-                                       "<!--  END SESSION  -->\r\n\r\n\r\n"));
+        QCOMPARE(rig.logBytes(), QByteArray("<!--  BEGIN SESSION //-->\r\n"
+                                            "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
+                                            "6/3/2008 9:00:05 AM [Notes] kept\r\n"
+                                            "6/3/2008 9:00:08 AM [Stopped] Alpha\r\n"
+                                            "[Total Time] 0d 0h 0m 3s\r\n"
+                                            "<!--  END SESSION  -->\r\n\r\n\r\n"));
     }
 
     // The start's stamp names two instants in the hour that repeats when summer time ends;
@@ -210,14 +188,14 @@ private slots:
         const LocalZone pinned(zone.constData());
         Rig rig(start.toLocalTime());
         rig.session.setPromptOn(false);
-        rig.session.start(u"Late"_qs);
+        rig.session.begin(u"Late"_qs);
         rig.session.finishStart(QString());
         const QString startText = rig.session.startStamp();
         rig.runSeconds(seconds);
         QCOMPARE(rig.session.elapsedText(), elapsed);
         rig.session.stop();
-        QVERIFY(rig.log().contains(startText.toLatin1() + " [Started] Late\r\n"));
-        QVERIFY(rig.log().contains("[Total Time] " + elapsed.toLatin1() + "\r\n"));
+        QVERIFY(rig.logBytes().contains(startText.toLatin1() + " [Started] Late\r\n"));
+        QVERIFY(rig.logBytes().contains("[Total Time] " + elapsed.toLatin1() + "\r\n"));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "app/summarycommand.h"
-#include "sessionlogtext.h"
 #include "tests/support/files.h"
+#include "tests/support/sessionlogtext.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -37,12 +37,12 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_log = m_dir.filePath(u"Tasks.txt"_qs);
         m_copy = m_dir.filePath(u"copy.txt"_qs);
-        writeBytes(m_log, bytes(record(u"Alpha"_qs, u"1/1/2024 9:00:00 AM"_qs,
-                                       u"1/1/2024 10:00:00 AM"_qs, u"0d 1h 0m 0s"_qs) +
-                                record(u"Beta"_qs, u"1/8/2024 9:00:00 AM"_qs,
-                                       u"1/8/2024 9:30:00 AM"_qs, u"0d 0h 30m 0s"_qs)));
-        writeBytes(m_copy, bytes(record(u"Copied"_qs, u"1/1/2024 9:00:00 AM"_qs,
-                                        u"1/1/2024 9:00:10 AM"_qs, u"0d 0h 0m 10s"_qs)));
+        QVERIFY(writeBytes(m_log, bytes(record(u"Alpha"_qs, u"1/1/2024 9:00:00 AM"_qs,
+                                               u"1/1/2024 10:00:00 AM"_qs, u"0d 1h 0m 0s"_qs) +
+                                        record(u"Beta"_qs, u"1/8/2024 9:00:00 AM"_qs,
+                                               u"1/8/2024 9:30:00 AM"_qs, u"0d 0h 30m 0s"_qs))));
+        QVERIFY(writeBytes(m_copy, bytes(record(u"Copied"_qs, u"1/1/2024 9:00:00 AM"_qs,
+                                                u"1/1/2024 9:00:10 AM"_qs, u"0d 0h 0m 10s"_qs))));
     }
     void cleanupTestCase() { m_zone.reset(); }
 

@@ -1,4 +1,4 @@
-#include "tray/windowplacement.h"
+#include "ui/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // Putting a window above all others and back: it keeps its place and size, is shown, and is
 // shown without taking the focus from the window the user works in.
-#include "tray/windowplacement.h"
+#include "ui/windowplacement.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "ui/awayquestionwindow.h"
+#include "away/awayquestionwindow.h"
 
 #include "ui/twips.h"
 

@@ -1,0 +1,63 @@
+#include "session/projectlist.h"
+
+#include "storage/datafiles.h"
+#include "storage/projectlistfile.h"
+
+#include <algorithm>
+
+ProjectList::ProjectList(QString path, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_path(std::move(path)) {}
+
+FileResult ProjectList::load() {
+    if (!datafiles::FileExists(m_path))
+        return FileResult::success();
+    const ProjectListLoad loaded = loadProjectList(m_path);
+    beginResetModel();
+    m_names.clear();
+    for (const QString& name : loaded.entries)
+        m_names.insert(sortedPlace(name), name);
+    endResetModel();
+    return loaded.result;
+}
+
+qsizetype ProjectList::sortedPlace(const QString& name) const {
+    const auto before = [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    };
+    return std::upper_bound(m_names.begin(), m_names.end(), name, before) - m_names.begin();
+}
+
+void ProjectList::insertSorted(const QString& name) {
+    const int row = int(sortedPlace(name));
+    beginInsertRows({}, row, row);
+    m_names.insert(row, name);
+    endInsertRows();
+}
+
+FileResult ProjectList::add(const QString& name) {
+    if (name.isEmpty() || contains(name))
+        return FileResult::success();
+    insertSorted(name);
+    return AppendProject(m_path, name);
+}
+
+FileResult ProjectList::removeAt(int row) {
+    if (row >= 0 && row < m_names.size()) {
+        beginRemoveRows({}, row, row);
+        m_names.removeAt(row);
+        endRemoveRows();
+    }
+    return SaveProjectList(m_path, m_names);
+}
+
+int ProjectList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_names.size());
+}
+
+QVariant ProjectList::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_names.size() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_names[index.row()];
+}

@@ -1,0 +1,99 @@
+#include "session/sessionlog.h"
+
+#include "storage/ansitext.h"
+#include "storage/logrecovery.h"
+#include "storage/textfile.h"
+
+SessionLog::SessionLog(QString path, QString recoveryFolder, QObject* parent)
+    : QObject(parent)
+    , m_path(std::move(path))
+    , m_recoveryFolder(std::move(recoveryFolder)) {}
+
+QString SessionLog::recoveryPath() const {
+    return logrecovery::path(m_recoveryFolder, m_path);
+}
+
+void SessionLog::hold(QStringView lines) {
+    m_held += lines;
+}
+
+FileResult SessionLog::write(QStringView lines) {
+    const QString chunk = m_unwritten + m_held + lines.toString() + ansi::LineEnd;
+    m_held.clear();
+    FileResult result = textfile::appendText(m_path, chunk);
+    if (!result.ok()) {
+        m_unwritten = chunk;
+        return result;
+    }
+    m_unwritten.clear();
+    emit written();
+    if (m_restoredPending)
+        forgetRecoveryFile();
+    return result;
+}
+
+FileResult SessionLog::clear() {
+    FileResult result = textfile::writeWhole(m_path, ansi::encode(ansi::LineEnd));
+    if (result.ok())
+        emit written();
+    return result;
+}
+
+SessionLog::Restored SessionLog::restoreKept() {
+    const logrecovery::Load load = logrecovery::load(recoveryPath());
+    if (!load.result.ok())
+        return {Restored::Outcome::Unreadable, load.result};
+    if (load.lines.isEmpty()) {
+        (void)logrecovery::remove(recoveryPath());
+        return {};
+    }
+    // They go out first, in front of anything held, so that a log that still cannot be
+    // written keeps them ahead of everything new.
+    QStringView lines = load.lines;
+    if (lines.endsWith(ansi::LineEnd))
+        lines.chop(ansi::LineEnd.size());
+    const QString held = std::exchange(m_held, QString());
+    m_restoredPending = true;
+    FileResult result = write(lines);
+    m_held = held;
+    if (!result.ok())
+        return {Restored::Outcome::Waiting, std::move(result)};
+    return {Restored::Outcome::Written, FileResult::success()};
+}
+
+SessionLog::Kept SessionLog::keepUnwritten() {
+    const QString lines = m_unwritten + (m_held.isEmpty() ? QString() : m_held + ansi::LineEnd);
+    if (lines.isEmpty()) {
+        if (m_restoredPending)
+            forgetRecoveryFile();
+        return {};
+    }
+    Kept kept;
+    kept.lines = lines;
+    kept.write = textfile::appendText(m_path, lines);
+    m_held.clear();
+    if (kept.write.ok()) {
+        m_unwritten.clear();
+        emit written();
+        if (m_restoredPending)
+            forgetRecoveryFile();
+        return kept;
+    }
+    kept.save = logrecovery::save(recoveryPath(), lines, ansi::Encoding::Windows1252);
+    if (!kept.save.ok()) {
+        kept.outcome = Kept::Outcome::Lost;
+        return kept;
+    }
+    // The file holds them now, restored lines included; the next start puts them back.
+    m_unwritten.clear();
+    m_restoredPending = false;
+    kept.outcome = Kept::Outcome::Saved;
+    return kept;
+}
+
+void SessionLog::forgetRecoveryFile() {
+    m_restoredPending = false;
+    const FileResult removed = logrecovery::remove(recoveryPath());
+    if (!removed.ok())
+        emit recoveryFileLeft(removed);
+}
