@@ -4,6 +4,8 @@
 
 #include <QSize>
 
+#include <array>
+
 // The main window's design, in twips. Controls are listed from the top of the z-order down.
 namespace mainwindowlayout {
 
@@ -28,5 +30,26 @@ inline constexpr TwipsRect LblStartTime{2160, 2970, 2655, 255};
 inline constexpr TwipsRect LblReports{480, 840, 1095, 255};
 inline constexpr TwipsRect ImgTop{0, 60, 5025, 2640};
 inline constexpr TwipsRect ImgBottom{240, 2400, 4725, 1995};
+
+// Every control above, from the top of the z-order down.
+inline constexpr std::array<DesignedControl, 17> Design{{
+    {QLatin1StringView("UpDown"), UpDown},
+    {QLatin1StringView("CmdRemove"), CmdRemove},
+    {QLatin1StringView("TxtAsk"), TxtAsk},
+    {QLatin1StringView("CmdAdd"), CmdAdd},
+    {QLatin1StringView("CmdNotes"), CmdNotes},
+    {QLatin1StringView("CboProject"), CboProject},
+    {QLatin1StringView("CmdStartStop"), CmdStartStop},
+    {QLatin1StringView("ChkAskMe"), ChkAskMe},
+    {QLatin1StringView("LblAbout"), LblAbout},
+    {QLatin1StringView("LblSettings"), LblSettings},
+    {QLatin1StringView("Label3"), Label3},
+    {QLatin1StringView("LblTotalTime"), LblTotalTime},
+    {QLatin1StringView("LblStopTime"), LblStopTime},
+    {QLatin1StringView("LblStartTime"), LblStartTime},
+    {QLatin1StringView("LblReports"), LblReports},
+    {QLatin1StringView("ImgTop"), ImgTop},
+    {QLatin1StringView("ImgBottom"), ImgBottom},
+}};
 
 } // namespace mainwindowlayout

@@ -1,21 +1,13 @@
 #include "app/noteswindow.h"
 
+#include "app/noteswindowlayout.h"
 #include "session/sessionmodel.h"
 #include "ui/dialogs.h"
-#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
-
-namespace {
-
-constexpr QSize ClientSize{6270 / 15, 1470 / 15};
-constexpr TwipsRect OkButtonRect{4680, 120, 1455, 1215};
-constexpr TwipsRect NoteBoxRect{120, 120, 4455, 1215};
-
-} // namespace
 
 NotesWindow::NotesWindow(SessionModel& session, Dialogs& dialogs, QWidget* owner)
     // A sizable border, a close box and no maximise box; a bare window would get one.
@@ -26,15 +18,15 @@ NotesWindow::NotesWindow(SessionModel& session, Dialogs& dialogs, QWidget* owner
     setObjectName(QStringLiteral("FrmNotes"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Notes"));
-    resize(ClientSize);
+    resize(noteswindowlayout::ClientSize);
 
     m_noteBox = new QPlainTextEdit(this);
     m_noteBox->setObjectName(QStringLiteral("Text1"));
     m_noteBox->setTabChangesFocus(true);
-    place(m_noteBox, NoteBoxRect);
+    place(m_noteBox, noteswindowlayout::Text1);
     auto* okButton = new QPushButton(QStringLiteral("&Ok"), this);
     okButton->setObjectName(QStringLiteral("CmdOk"));
-    place(okButton, OkButtonRect);
+    place(okButton, noteswindowlayout::CmdOk);
     setTabOrder(m_noteBox, okButton);
     connect(okButton, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -1,6 +1,6 @@
 #include "away/awayquestionwindow.h"
 
-#include "ui/twips.h"
+#include "away/awayquestionlayout.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -9,19 +9,6 @@
 
 namespace {
 
-// Laid out like the program's other windows, to the twip; the values have room for the
-// longest date-time texts of the common locales.
-constexpr QSize ClientSize{5400 / 15, 2040 / 15};
-constexpr TwipsRect ProjectRect{120, 120, 5160, 285};
-constexpr int CaptionLeft = 120;
-constexpr int CaptionWidth = 1400;
-constexpr int ValueLeft = 1560;
-constexpr int ValueWidth = 3720;
-constexpr int RowTop = 525;
-constexpr int RowHeight = 285;
-constexpr TwipsRect KeepRect{2145, 1530, 1455, 375};
-constexpr TwipsRect StopRect{3720, 1530, 1560, 375};
-
 QLabel* label(const QString& text, const QString& name, const TwipsRect& rect, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -29,11 +16,11 @@ QLabel* label(const QString& text, const QString& name, const TwipsRect& rect, Q
     return label;
 }
 
-// A caption and its value on the row'th line under the project.
-QLabel* row(int row, const QString& caption, const QString& name, QWidget* parent) {
-    const int top = RowTop + row * RowHeight;
-    label(caption, QString(), {CaptionLeft, top, CaptionWidth, RowHeight}, parent);
-    QLabel* value = label(QString(), name, {ValueLeft, top, ValueWidth, RowHeight}, parent);
+// A caption and its value on one line under the project.
+QLabel* row(const QString& caption, const TwipsRect& captionRect, const QString& name,
+            const TwipsRect& valueRect, QWidget* parent) {
+    label(caption, QString(), captionRect, parent);
+    QLabel* value = label(QString(), name, valueRect, parent);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return value;
 }
@@ -58,17 +45,21 @@ AwayQuestionWindow::AwayQuestionWindow(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("Tallyhawk"));
-    setFixedSize(ClientSize);
+    namespace L = awayquestionlayout;
+    setFixedSize(L::ClientSize);
 
-    m_project = label(QString(), QStringLiteral("LblAwayProject"), ProjectRect, this);
-    m_left = row(0, QStringLiteral("You left:"), QStringLiteral("LblAwayLeft"), this);
-    m_back = row(1, QStringLiteral("You came back:"), QStringLiteral("LblAwayBack"), this);
-    m_length = row(2, QStringLiteral("Away for:"), QStringLiteral("LblAwayLength"), this);
+    m_project = label(QString(), QStringLiteral("LblAwayProject"), L::LblAwayProject, this);
+    m_left = row(QStringLiteral("You left:"), L::LeftCaption, QStringLiteral("LblAwayLeft"),
+                 L::LblAwayLeft, this);
+    m_back = row(QStringLiteral("You came back:"), L::BackCaption, QStringLiteral("LblAwayBack"),
+                 L::LblAwayBack, this);
+    m_length = row(QStringLiteral("Away for:"), L::LengthCaption, QStringLiteral("LblAwayLength"),
+                   L::LblAwayLength, this);
 
     QPushButton* keepButton =
-        button(QStringLiteral("Keep"), QStringLiteral("CmdKeep"), KeepRect, this);
+        button(QStringLiteral("Keep"), QStringLiteral("CmdKeep"), L::CmdKeep, this);
     QPushButton* stopButton = button(QStringLiteral("Stop when I left"),
-                                     QStringLiteral("CmdStopWhenLeft"), StopRect, this);
+                                     QStringLiteral("CmdStopWhenLeft"), L::CmdStopWhenLeft, this);
     connect(keepButton, &QPushButton::clicked, this,
             [this] { answer(&AwayQuestionWindow::keepChosen); });
     connect(stopButton, &QPushButton::clicked, this,

@@ -4,6 +4,8 @@
 
 #include <QSize>
 
+#include <array>
+
 // The Settings window's design, in twips. Controls are listed from the top of the z-order
 // down; the tab order is OptDefault, OptRed, OptBlack, OptOrangeCream, ChkMin.
 namespace settingswindowlayout {
@@ -24,5 +26,23 @@ inline constexpr TwipsRect ImgBottomRed{2400, 960, 2055, 825};
 inline constexpr TwipsRect ImgBottomBlack{4680, 960, 2055, 825};
 inline constexpr TwipsRect ImgBottomDefault{120, 960, 2055, 825};
 inline constexpr TwipsRect ImgBottomOrange{120, 3240, 2055, 825};
+
+// Every control above, from the top of the z-order down.
+inline constexpr std::array<DesignedControl, 14> Design{{
+    {QLatin1StringView("ChkMin"), ChkMin},
+    {QLatin1StringView("OptOrangeCream"), OptOrangeCream},
+    {QLatin1StringView("OptBlack"), OptBlack},
+    {QLatin1StringView("OptRed"), OptRed},
+    {QLatin1StringView("OptDefault"), OptDefault},
+    {QLatin1StringView("ImgExit"), ImgExit},
+    {QLatin1StringView("ImgTopOrange"), ImgTopOrange},
+    {QLatin1StringView("ImgTopBlack"), ImgTopBlack},
+    {QLatin1StringView("ImgTopRed"), ImgTopRed},
+    {QLatin1StringView("ImgTopDefault"), ImgTopDefault},
+    {QLatin1StringView("ImgBottomRed"), ImgBottomRed},
+    {QLatin1StringView("ImgBottomBlack"), ImgBottomBlack},
+    {QLatin1StringView("ImgBottomDefault"), ImgBottomDefault},
+    {QLatin1StringView("ImgBottomOrange"), ImgBottomOrange},
+}};
 
 } // namespace settingswindowlayout

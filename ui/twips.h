@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QLatin1StringView>
+#include <QPoint>
 #include <QRect>
-#include <QWidget>
+
+class QWidget;
 
 // Window designs are given in twips; 15 twips make one device-independent pixel.
 struct TwipsRect {
@@ -11,8 +14,14 @@ struct TwipsRect {
     int height;
 
     constexpr QRect pixels() const { return {left / 15, top / 15, width / 15, height / 15}; }
+    // Where a click lands on the control: the middle of its rectangle.
+    constexpr QPoint centre() const { return {(left + width / 2) / 15, (top + height / 2) / 15}; }
 };
 
-inline void place(QWidget* widget, const TwipsRect& rect) {
-    widget->setGeometry(rect.pixels());
-}
+// One control of a window's design: its design name, which is its object name, and its place.
+struct DesignedControl {
+    QLatin1StringView name;
+    TwipsRect rect;
+};
+
+void place(QWidget* widget, const TwipsRect& rect);

@@ -132,43 +132,6 @@ private slots:
         QCOMPARE(box->currentText(), u"Beta"_qs);
     }
 
-    // A name pasted with line breaks is one line wherever it is written.
-    void pastedLineBreaksBecomeOneSpace_data() {
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("LF") << u"Two\nLines"_qs << u"Two Lines"_qs;
-        QTest::newRow("CR LF") << u"Two\r\nLines"_qs << u"Two Lines"_qs;
-        QTest::newRow("a run of CR and LF") << u"Two\r\r\n\n\rLines"_qs << u"Two Lines"_qs;
-        QTest::newRow("two runs") << u"A\nB\r\nC"_qs << u"A B C"_qs;
-        QTest::newRow("leading and trailing") << u"\r\nMid\n"_qs << u" Mid "_qs;
-    }
-    void pastedLineBreaksBecomeOneSpace() {
-        QFETCH(QString, pasted);
-        QFETCH(QString, name);
-        AppRig rig;
-        rig.load();
-        QComboBox* box = showForTyping(rig);
-        QApplication::clipboard()->setText(pasted);
-        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
-        box->lineEdit()->paste();
-        clickOn(rig, u"CmdAdd"_qs);
-        QVERIFY(rig.dialogs.messages.isEmpty());
-        QCOMPARE(entries(box), QStringList{name});
-        QCOMPARE(rig.file(u"Projects.txt"_qs), name.toLatin1() + "\r\n");
-
-        rig.dialogs.answerInput(std::nullopt);
-        clickOn(rig, u"CmdStartStop"_qs);
-        clickOn(rig, u"CmdStartStop"_qs);
-        QVERIFY(rig.log().contains("[Started] " + name.toLatin1() + "\r\n"));
-        QVERIFY(rig.log().contains("[Stopped] " + name.toLatin1() + "\r\n"));
-        rig.window->close();
-        QVERIFY(rig.dialogs.messages.isEmpty());
-        QCOMPARE(ReadINI(u"ComboBox", u"CboProject", rig.path(u"Settings.ini"_qs)), name);
-        rig.load();
-        QCOMPARE(entries(rig.find<QComboBox>(u"CboProject"_qs)), QStringList{name});
-        QCOMPARE(rig.find<QComboBox>(u"CboProject"_qs)->currentText(), name);
-    }
-
     void addWithAnEmptyNameAsksForOne() {
         AppRig rig;
         rig.load();

@@ -1,6 +1,7 @@
 #include "app/noteswindow.h"
 #include "app/programend.h"
 #include "app/shutdownsignals.h"
+#include "tallyhawk/version.h"
 #include "tests/support/apprig.h"
 
 #include <QAction>
@@ -296,7 +297,7 @@ private slots:
         QCOMPARE(rig.find<QAction>(u"MnuStartStop"_qs)->text(), u"&Stop Project"_qs);
         window.setWindowState(Qt::WindowMinimized);
         QVERIFY(rig.tray.shown);
-        QCOMPARE(rig.tray.tip, u"Tallyhawk 1.0"_qs);
+        QCOMPARE(rig.tray.tip, programversion::Title.toString());
         rig.runSeconds(7);
         // The line is written as the menu shows, not at every tick.
         QCOMPARE(rig.find<QAction>(u"MnuElapsed"_qs)->text(), u"Elapsed Time"_qs);

@@ -88,27 +88,6 @@ private slots:
         QVERIFY(!rig.timer->isEnabled());
     }
 
-    void startingCommentIsLoggedOnOneLine_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QByteArray>("logged");
-        QTest::newRow("CR LF") << u"Reviewing\r\nthe mock-ups"_qs
-                               << QByteArray("Reviewing the mock-ups");
-        QTest::newRow("LF and a run") << u"a\nb\n\r\r\nc"_qs << QByteArray("a b c");
-        QTest::newRow("trailing") << u"done\n"_qs << QByteArray("done ");
-        QTest::newRow("only a break") << u"\r\n"_qs << QByteArray(" ");
-    }
-    void startingCommentIsLoggedOnOneLine() {
-        QFETCH(QString, answer);
-        QFETCH(QByteArray, logged);
-        AppRig rig;
-        rig.load();
-        start(rig, u"Alpha"_qs, answer);
-        QCOMPARE(rig.log(), Begin +
-                                "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
-                                "6/3/2008 9:00:05 AM [Starting Comments] " +
-                                logged + "\r\n");
-    }
-
     // The desktop session ends, or a signal comes, while Start waits for its comment: the box
     // closes as its Cancel does, the start lines are written first and the record is then
     // completed. An answer the box still gives changes nothing.

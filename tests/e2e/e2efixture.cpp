@@ -1,6 +1,6 @@
 #include "tests/e2e/e2efixture.h"
 
-#include "tests/e2e/positions.h"
+#include "app/mainwindowlayout.h"
 
 #include <QtTest>
 
@@ -46,8 +46,8 @@ bool E2eFixture::answerStartPrompt(const QString& keys) {
 }
 
 bool E2eFixture::startSession(const QString& project) {
-    if (!input.click(mainWindow, at::CboProject) || !input.type(project) ||
-        !input.click(mainWindow, at::CmdStartStop)) {
+    if (!input.click(mainWindow, mainwindowlayout::CboProject.centre()) || !input.type(project) ||
+        !input.click(mainWindow, mainwindowlayout::CmdStartStop.centre())) {
         return fail(QStringLiteral("xdotool could not type into the main window"));
     }
     if (!answerStartPrompt(QStringLiteral("Return")))

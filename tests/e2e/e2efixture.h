@@ -1,18 +1,22 @@
 #pragma once
 
+#include "tallyhawk/version.h"
 #include "tests/e2e/appundertest.h"
 #include "tests/e2e/xdisplay.h"
 #include "tests/e2e/xinput.h"
 #include "tests/e2e/xwindows.h"
 
+#include <QObject>
 #include <QString>
+
+#include <memory>
 
 // One test's world: a fresh display with a window manager, input on it, and a copy of the
 // program in a folder of its own. Steps that can fail return false and leave the reason in
 // why().
 class E2eFixture {
 public:
-    static inline const QString MainTitle = QStringLiteral("Tallyhawk 1.0");
+    static inline const QString MainTitle = programversion::Title.toString();
     static inline const QString StartPromptTitle = QStringLiteral("What are you doing now?");
     // How long any one step may take before the test gives up on it.
     static constexpr int WaitMs = XWindows::DefaultWaitMs;
@@ -50,3 +54,25 @@ private:
 
 // Prints the fixture's report when the test has failed.
 void reportIfFailed(E2eFixture& fixture);
+
+// A test class whose every test function runs in a fixture of its own, whose report is printed
+// when the test failed.
+class E2eTest : public QObject {
+    Q_OBJECT
+protected:
+    E2eFixture& fixture() { return *m_fixture; }
+
+private slots:
+    void init() { m_fixture = std::make_unique<E2eFixture>(); }
+    void cleanup() {
+        reportIfFailed(*m_fixture);
+        m_fixture.reset();
+    }
+
+private:
+    std::unique_ptr<E2eFixture> m_fixture;
+};
+
+// Starts the program in the fixture and fails the test, saying why, unless its main window
+// comes up with the focus.
+#define E2E_START_APP(fx) QVERIFY2((fx).startApp(), qPrintable((fx).why()))

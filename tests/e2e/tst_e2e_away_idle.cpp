@@ -1,8 +1,8 @@
 // A session left alone on a real display: the X server's own idle time says when the user
 // left, and the first mouse move brings the question.
+#include "away/awayquestionlayout.h"
 #include "storage/datetimetext.h"
 #include "tests/e2e/e2efixture.h"
-#include "tests/e2e/positions.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -25,19 +25,13 @@ QDateTime stampOf(const QByteArray& log, const QByteArray& tag) {
 
 } // namespace
 
-class TestE2eAwayIdle : public QObject {
+class TestE2eAwayIdle : public E2eTest {
     Q_OBJECT
 private slots:
-    void init() { m_fx = std::make_unique<E2eFixture>(); }
-    void cleanup() {
-        reportIfFailed(*m_fx);
-        m_fx.reset();
-    }
-
     void stopWhenILeftStampsTheStopAtTheLastInput() {
-        E2eFixture& fx = *m_fx;
+        E2eFixture& fx = fixture();
         QVERIFY(fx.app.seed(AppUnderTest::Settings, "[Away]\r\nMinutes=1\r\n"));
-        QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+        E2E_START_APP(fx);
         // The Enter that answers the Start box is the last input.
         QVERIFY2(fx.startSession(QStringLiteral("Alpha")), qPrintable(fx.why()));
 
@@ -55,7 +49,7 @@ private slots:
         QVERIFY2(active.ok && active.out.trimmed().toULongLong() == fx.mainWindow,
                  "the question took the focus from the main window");
 
-        QVERIFY(fx.input.click(question, at::CmdStopWhenLeft));
+        QVERIFY(fx.input.click(question, awayquestionlayout::CmdStopWhenLeft.centre()));
         QVERIFY(QTest::qWaitFor(
             [&fx] { return fx.app.file(AppUnderTest::Tasks).contains(" [Stopped] Alpha\r\n"); },
             E2eFixture::WaitMs));
@@ -68,9 +62,6 @@ private slots:
         QVERIFY2(before >= 60 && before <= 70,
                  qPrintable(QStringLiteral("stopped %1 s before the mouse move").arg(before)));
     }
-
-private:
-    std::unique_ptr<E2eFixture> m_fx;
 };
 
 QTEST_GUILESS_MAIN(TestE2eAwayIdle)

@@ -1,8 +1,8 @@
 // A suspend announced on the system bus, as logind announces it: the time away counts from the
 // suspend, not from the last input, and the first input after the resume brings the question.
+#include "away/awayquestionlayout.h"
 #include "storage/datetimetext.h"
 #include "tests/e2e/e2efixture.h"
-#include "tests/e2e/positions.h"
 #include "tests/support/privatebus.h"
 
 #include <QDBusConnection>
@@ -27,17 +27,11 @@ bool announce(QDBusConnection& bus, bool sleeping) {
 
 } // namespace
 
-class TestE2eAwaySuspend : public QObject {
+class TestE2eAwaySuspend : public E2eTest {
     Q_OBJECT
 private slots:
-    void init() { m_fx = std::make_unique<E2eFixture>(); }
-    void cleanup() {
-        reportIfFailed(*m_fx);
-        m_fx.reset();
-    }
-
     void keepRecordsTheTimeFromTheSuspendToTheFirstInput() {
-        E2eFixture& fx = *m_fx;
+        E2eFixture& fx = fixture();
         PrivateBus system(PrivateBus::Type::System);
         QVERIFY2(system.error().isEmpty(), qPrintable(system.error()));
         QDBusConnection logind = system.connect(QStringLiteral("logind"));
@@ -45,7 +39,7 @@ private slots:
         fx.display.setVariable(system.variable(), system.address());
 
         QVERIFY(fx.app.seed(AppUnderTest::Settings, "[Away]\r\nMinutes=1\r\n"));
-        QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+        E2E_START_APP(fx);
         QVERIFY2(fx.startSession(QStringLiteral("Alpha")), qPrintable(fx.why()));
 
         // Well after the last input, so that the two cannot be mistaken for each other.
@@ -62,7 +56,7 @@ private slots:
         const XWindows::Id question = fx.windows.waitFor(QuestionTitle);
         QVERIFY2(question, "no question after the mouse moved");
 
-        QVERIFY(fx.input.click(question, at::CmdKeep));
+        QVERIFY(fx.input.click(question, awayquestionlayout::CmdKeep.centre()));
         QVERIFY(QTest::qWaitFor(
             [&fx] { return fx.app.file(AppUnderTest::Tasks).contains(" [Notes] Away from "); },
             E2eFixture::WaitMs));
@@ -83,9 +77,6 @@ private slots:
         QVERIFY2(backAfter >= -1 && backAfter <= 2,
                  qPrintable(u"came back %1 s after the mouse move"_qs.arg(backAfter)));
     }
-
-private:
-    std::unique_ptr<E2eFixture> m_fx;
 };
 
 QTEST_GUILESS_MAIN(TestE2eAwaySuspend)

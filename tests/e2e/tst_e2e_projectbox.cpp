@@ -1,36 +1,21 @@
 // What the user types or pastes into the project box is the name that is listed and logged.
+#include "app/mainwindowlayout.h"
 #include "tests/e2e/e2efixture.h"
-#include "tests/e2e/positions.h"
 
 #include <QtTest>
 
 #include <memory>
 
-class TestE2eProjectBox : public QObject {
+class TestE2eProjectBox : public E2eTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void plusAddsTheNameAsTyped_data();
     void plusAddsTheNameAsTyped();
     void startLogsTheNameAsTyped_data();
     void startLogsTheNameAsTyped();
     void pastedNameWithLineBreakBecomesOneLine();
     void pastedTwoLineCommentBecomesOneLine();
-
-private:
-    std::unique_ptr<E2eFixture> m_fx;
 };
-
-void TestE2eProjectBox::init() {
-    m_fx = std::make_unique<E2eFixture>();
-}
-
-void TestE2eProjectBox::cleanup() {
-    reportIfFailed(*m_fx);
-    m_fx.reset();
-}
 
 static void typedNameRows() {
     QTest::addColumn<QString>("typed");
@@ -44,13 +29,13 @@ void TestE2eProjectBox::plusAddsTheNameAsTyped_data() {
 
 void TestE2eProjectBox::plusAddsTheNameAsTyped() {
     QFETCH(QString, typed);
-    E2eFixture& fx = *m_fx;
+    E2eFixture& fx = fixture();
     QVERIFY(fx.app.seed(AppUnderTest::Projects, "Alpha\r\n"));
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2E_START_APP(fx);
 
-    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CboProject.centre()));
     QVERIFY(fx.input.type(typed));
-    QVERIFY(fx.input.click(fx.mainWindow, at::CmdAdd));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CmdAdd.centre()));
 
     const QByteArray expected = "Alpha\r\n" + typed.toLatin1() + "\r\n";
     QVERIFY2(fx.app.waitForFile(AppUnderTest::Projects, expected, E2eFixture::WaitMs),
@@ -63,13 +48,13 @@ void TestE2eProjectBox::startLogsTheNameAsTyped_data() {
 
 void TestE2eProjectBox::startLogsTheNameAsTyped() {
     QFETCH(QString, typed);
-    E2eFixture& fx = *m_fx;
+    E2eFixture& fx = fixture();
     QVERIFY(fx.app.seed(AppUnderTest::Projects, "Alpha\r\n"));
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2E_START_APP(fx);
 
-    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CboProject.centre()));
     QVERIFY(fx.input.type(typed));
-    QVERIFY(fx.input.click(fx.mainWindow, at::CmdStartStop));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CmdStartStop.centre()));
     QVERIFY2(fx.answerStartPrompt(QStringLiteral("Return")), qPrintable(fx.why()));
 
     QVERIFY2(fx.waitForStartLines(), qPrintable(fx.why()));
@@ -81,17 +66,17 @@ void TestE2eProjectBox::startLogsTheNameAsTyped() {
 }
 
 void TestE2eProjectBox::pastedNameWithLineBreakBecomesOneLine() {
-    E2eFixture& fx = *m_fx;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2eFixture& fx = fixture();
+    E2E_START_APP(fx);
     QVERIFY(fx.input.setClipboard("Gamma\r\nDelta"));
 
-    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CboProject.centre()));
     QVERIFY(fx.input.key(QStringLiteral("ctrl+v")));
-    QVERIFY(fx.input.click(fx.mainWindow, at::CmdAdd));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CmdAdd.centre()));
     QVERIFY2(fx.app.waitForFile(AppUnderTest::Projects, "Gamma Delta\r\n", E2eFixture::WaitMs),
              "the pasted name did not reach the project list as one line");
 
-    QVERIFY(fx.input.click(fx.mainWindow, at::CmdStartStop));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CmdStartStop.centre()));
     QVERIFY2(fx.answerStartPrompt(QStringLiteral("Return")), qPrintable(fx.why()));
     QVERIFY2(fx.waitForStartLines(), qPrintable(fx.why()));
     const QByteArray tasks = fx.app.file(AppUnderTest::Tasks);
@@ -102,13 +87,13 @@ void TestE2eProjectBox::pastedNameWithLineBreakBecomesOneLine() {
 }
 
 void TestE2eProjectBox::pastedTwoLineCommentBecomesOneLine() {
-    E2eFixture& fx = *m_fx;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2eFixture& fx = fixture();
+    E2E_START_APP(fx);
     QVERIFY(fx.input.setClipboard("first line\nsecond line"));
 
-    QVERIFY(fx.input.click(fx.mainWindow, at::CboProject));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CboProject.centre()));
     QVERIFY(fx.input.type(QStringLiteral("Alpha")));
-    QVERIFY(fx.input.click(fx.mainWindow, at::CmdStartStop));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CmdStartStop.centre()));
     // The preset answer is replaced by the pasted one.
     QVERIFY2(fx.answerStartPrompt(QStringLiteral("ctrl+a ctrl+v Return")), qPrintable(fx.why()));
 

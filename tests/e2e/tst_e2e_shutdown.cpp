@@ -1,33 +1,19 @@
 // Ending the program while a note is being typed: the session's record is completed and the
 // unfinished note is dropped.
+#include "app/mainwindowlayout.h"
+#include "app/noteswindowlayout.h"
 #include "tests/e2e/e2efixture.h"
-#include "tests/e2e/positions.h"
 
 #include <QtTest>
 
 #include <memory>
 
-class TestE2eShutdown : public QObject {
+class TestE2eShutdown : public E2eTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void exitWithOpenNotesDropsTheNote_data();
     void exitWithOpenNotesDropsTheNote();
-
-private:
-    std::unique_ptr<E2eFixture> m_fx;
 };
-
-void TestE2eShutdown::init() {
-    m_fx = std::make_unique<E2eFixture>();
-}
-
-void TestE2eShutdown::cleanup() {
-    reportIfFailed(*m_fx);
-    m_fx.reset();
-}
 
 void TestE2eShutdown::exitWithOpenNotesDropsTheNote_data() {
     QTest::addColumn<bool>("byCloseBox");
@@ -37,14 +23,14 @@ void TestE2eShutdown::exitWithOpenNotesDropsTheNote_data() {
 
 void TestE2eShutdown::exitWithOpenNotesDropsTheNote() {
     QFETCH(bool, byCloseBox);
-    E2eFixture& fx = *m_fx;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2eFixture& fx = fixture();
+    E2E_START_APP(fx);
     QVERIFY2(fx.startSession(QStringLiteral("Alpha")), qPrintable(fx.why()));
 
-    QVERIFY(fx.input.click(fx.mainWindow, at::CmdNotes));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CmdNotes.centre()));
     XWindows::Id notes = 0;
     QVERIFY2(fx.waitForActiveWindow(QStringLiteral("Notes"), &notes), qPrintable(fx.why()));
-    QVERIFY(fx.input.click(notes, at::NotesText1));
+    QVERIFY(fx.input.click(notes, noteswindowlayout::Text1.centre()));
     QVERIFY(fx.input.type(QStringLiteral("half a thought")));
 
     if (byCloseBox)

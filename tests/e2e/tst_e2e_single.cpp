@@ -29,12 +29,9 @@ FolderState stateOf(const AppUnderTest& app) {
 
 } // namespace
 
-class TestE2eSingle : public QObject {
+class TestE2eSingle : public E2eTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void secondStartBringsTheFirstBackAndEnds();
     void secondStartRaisesTheFirstFromBehindACopyInAnotherFolder();
     void totalsFromTheCommandLineAreNotHandedOver();
@@ -45,28 +42,18 @@ private:
     // Starts a session and minimises the main window.
     bool runningAndMinimised();
 
-    std::unique_ptr<E2eFixture> m_fx;
     int m_exitCode = -1;
 };
 
-void TestE2eSingle::init() {
-    m_fx = std::make_unique<E2eFixture>();
-}
-
-void TestE2eSingle::cleanup() {
-    reportIfFailed(*m_fx);
-    m_fx.reset();
-}
-
 bool TestE2eSingle::runAgain(const QStringList& arguments, QByteArray* output) {
     QProcess again;
-    QProcessEnvironment env = m_fx->display.environment();
+    QProcessEnvironment env = fixture().display.environment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     again.setProcessEnvironment(env);
     again.setWorkingDirectory(QDir::tempPath());
     again.setProcessChannelMode(QProcess::MergedChannels);
-    again.start(m_fx->app.program(), arguments);
+    again.start(fixture().app.program(), arguments);
     if (!again.waitForFinished(E2eFixture::WaitMs)) {
         again.kill();
         again.waitForFinished();
@@ -79,7 +66,7 @@ bool TestE2eSingle::runAgain(const QStringList& arguments, QByteArray* output) {
 }
 
 bool TestE2eSingle::runningAndMinimised() {
-    E2eFixture& fx = *m_fx;
+    E2eFixture& fx = fixture();
     if (!fx.startApp() || !fx.startSession(QStringLiteral("Alpha")))
         return false;
     return fx.windows.minimize(fx.mainWindow) &&
@@ -87,7 +74,7 @@ bool TestE2eSingle::runningAndMinimised() {
 }
 
 void TestE2eSingle::secondStartBringsTheFirstBackAndEnds() {
-    E2eFixture& fx = *m_fx;
+    E2eFixture& fx = fixture();
     QVERIFY2(runningAndMinimised(), qPrintable(fx.why()));
     const FolderState before = stateOf(fx.app);
 
@@ -109,14 +96,14 @@ void TestE2eSingle::secondStartBringsTheFirstBackAndEnds() {
     QVERIFY(tasks.endsWith("<!--  END SESSION  -->\r\n\r\n\r\n"));
 
     // With the first gone, the next start is a first start again.
-    QVERIFY(fx.startApp());
+    E2E_START_APP(fx);
 }
 
 // A copy in another folder runs side by side and covers the first one's window; a start in the
 // first folder brings that window to the front with the focus.
 void TestE2eSingle::secondStartRaisesTheFirstFromBehindACopyInAnotherFolder() {
-    E2eFixture& fx = *m_fx;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2eFixture& fx = fixture();
+    E2E_START_APP(fx);
     AppUnderTest other(fx.display);
     QVERIFY2(other.error().isEmpty(), qPrintable(other.error()));
     QVERIFY(other.start());
@@ -139,7 +126,7 @@ void TestE2eSingle::secondStartRaisesTheFirstFromBehindACopyInAnotherFolder() {
 }
 
 void TestE2eSingle::totalsFromTheCommandLineAreNotHandedOver() {
-    E2eFixture& fx = *m_fx;
+    E2eFixture& fx = fixture();
     QVERIFY2(runningAndMinimised(), qPrintable(fx.why()));
 
     QByteArray output;

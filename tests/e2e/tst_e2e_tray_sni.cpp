@@ -114,9 +114,10 @@ bool TestE2eTraySni::waitForWindowBack() {
 void TestE2eTraySni::aClickOnTheIconBringsTheWindowBack() {
     E2eFixture& fx = m_desktop->fx;
     StatusNotifierTray& tray = m_desktop->tray;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2E_START_APP(fx);
     QVERIFY2(minimiseToTray(), "the minimised window did not go to the tray");
-    QVERIFY2(tray.toolTip().contains("\"Tallyhawk 1.0\""), tray.toolTip().constData());
+    QVERIFY2(tray.toolTip().contains('"' + programversion::Title.toString().toUtf8() + '"'),
+             tray.toolTip().constData());
 
     const auto windowShown = [&] { return !fx.windows.visible(E2eFixture::MainTitle).isEmpty(); };
     QVERIFY2(clickIconUntil(false, windowShown),
@@ -145,7 +146,7 @@ void TestE2eTraySni::rightClickShowsTheMenuWhoseOpenBringsTheWindowBack() {
     QFETCH(QString, startStopLine);
     E2eFixture& fx = m_desktop->fx;
     StatusNotifierTray& tray = m_desktop->tray;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2E_START_APP(fx);
     if (running)
         QVERIFY2(fx.startSession(QStringLiteral("Alpha")), qPrintable(fx.why()));
     QVERIFY2(minimiseToTray(), "the minimised window did not go to the tray");

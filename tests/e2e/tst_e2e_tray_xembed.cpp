@@ -143,7 +143,7 @@ void TestE2eTrayXEmbed::withoutATrayMinimisingKeepsTheWindow() {
     m_desktop = std::make_unique<XEmbedDesktop>(false);
     E2eFixture& fx = m_desktop->fx;
     QVERIFY2(m_desktop->error().isEmpty(), qPrintable(m_desktop->error()));
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2E_START_APP(fx);
 
     QVERIFY(fx.windows.minimize(fx.mainWindow));
     // An ordinary minimised window, which the window list still offers, not a hidden one.

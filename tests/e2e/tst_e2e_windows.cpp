@@ -1,6 +1,7 @@
 // Every window as the window manager sees it, and the Reports window's keyboard use.
+#include "app/mainwindowlayout.h"
+#include "reports/reportswindowlayout.h"
 #include "tests/e2e/e2efixture.h"
-#include "tests/e2e/positions.h"
 
 #include <QtTest>
 
@@ -50,33 +51,18 @@ QString motifHintsFault(const QByteArray& hints) {
 
 } // namespace
 
-class TestE2eWindows : public QObject {
+class TestE2eWindows : public E2eTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void everyWindowHasCloseBoxAndNoMaximise();
     void minimisedWindowComesBackFromItsLink_data();
     void minimisedWindowComesBackFromItsLink();
     void tabMovesFocusOutOfTheReportsPane();
-
-private:
-    std::unique_ptr<E2eFixture> m_fx;
 };
 
-void TestE2eWindows::init() {
-    m_fx = std::make_unique<E2eFixture>();
-}
-
-void TestE2eWindows::cleanup() {
-    reportIfFailed(*m_fx);
-    m_fx.reset();
-}
-
 void TestE2eWindows::everyWindowHasCloseBoxAndNoMaximise() {
-    E2eFixture& fx = *m_fx;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2eFixture& fx = fixture();
+    E2E_START_APP(fx);
     QStringList faults;
     auto check = [&](const QString& title, XWindows::Id window) {
         const QString fault =
@@ -90,9 +76,9 @@ void TestE2eWindows::everyWindowHasCloseBoxAndNoMaximise() {
     const struct {
         QString title;
         QPoint link;
-    } secondary[] = {{QStringLiteral("Reports"), at::LblReports},
-                     {QStringLiteral("Settings"), at::LblSettings},
-                     {QStringLiteral("About"), at::LblAbout}};
+    } secondary[] = {{QStringLiteral("Reports"), mainwindowlayout::LblReports.centre()},
+                     {QStringLiteral("Settings"), mainwindowlayout::LblSettings.centre()},
+                     {QStringLiteral("About"), mainwindowlayout::LblAbout.centre()}};
     for (const auto& [title, link] : secondary) {
         QVERIFY(fx.input.click(fx.mainWindow, link));
         XWindows::Id window = 0;
@@ -104,7 +90,7 @@ void TestE2eWindows::everyWindowHasCloseBoxAndNoMaximise() {
     }
 
     QVERIFY2(fx.startSession(QStringLiteral("Alpha")), qPrintable(fx.why()));
-    QVERIFY(fx.input.click(fx.mainWindow, at::CmdNotes));
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::CmdNotes.centre()));
     XWindows::Id notes = 0;
     QVERIFY2(fx.waitForActiveWindow(QStringLiteral("Notes"), &notes), qPrintable(fx.why()));
     check(QStringLiteral("Notes"), notes);
@@ -115,15 +101,16 @@ void TestE2eWindows::everyWindowHasCloseBoxAndNoMaximise() {
 void TestE2eWindows::minimisedWindowComesBackFromItsLink_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QPoint>("link");
-    QTest::newRow("Settings") << QStringLiteral("Settings") << at::LblSettings;
-    QTest::newRow("About") << QStringLiteral("About") << at::LblAbout;
+    QTest::newRow("Settings") << QStringLiteral("Settings")
+                              << mainwindowlayout::LblSettings.centre();
+    QTest::newRow("About") << QStringLiteral("About") << mainwindowlayout::LblAbout.centre();
 }
 
 void TestE2eWindows::minimisedWindowComesBackFromItsLink() {
     QFETCH(QString, title);
     QFETCH(QPoint, link);
-    E2eFixture& fx = *m_fx;
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
+    E2eFixture& fx = fixture();
+    E2E_START_APP(fx);
 
     QVERIFY(fx.input.click(fx.mainWindow, link));
     XWindows::Id window = 0;
@@ -143,7 +130,7 @@ void TestE2eWindows::minimisedWindowComesBackFromItsLink() {
 }
 
 void TestE2eWindows::tabMovesFocusOutOfTheReportsPane() {
-    E2eFixture& fx = *m_fx;
+    E2eFixture& fx = fixture();
     const QByteArray log = "<!--  BEGIN SESSION //-->\r\n"
                            "1/2/2026 9:00:00 AM [Started] Alpha\r\n"
                            "1/2/2026 9:30:00 AM [Stopped] Alpha\r\n"
@@ -151,13 +138,13 @@ void TestE2eWindows::tabMovesFocusOutOfTheReportsPane() {
                            "<!--  END SESSION  -->\r\n"
                            "\r\n";
     QVERIFY(fx.app.seed(AppUnderTest::Tasks, log));
-    QVERIFY2(fx.startApp(), qPrintable(fx.why()));
-    QVERIFY(fx.input.click(fx.mainWindow, at::LblReports));
+    E2E_START_APP(fx);
+    QVERIFY(fx.input.click(fx.mainWindow, mainwindowlayout::LblReports.centre()));
     XWindows::Id reports = 0;
     QVERIFY2(fx.waitForActiveWindow(QStringLiteral("Reports"), &reports), qPrintable(fx.why()));
 
     // From the pane, Tab reaches "Clear Log and Exit"; Space presses it, which asks first.
-    QVERIFY(fx.input.click(reports, at::ReportsText1));
+    QVERIFY(fx.input.click(reports, reportswindowlayout::LogPane.centre()));
     QVERIFY(fx.input.key(QStringLiteral("Tab space")));
     QVERIFY2(fx.waitForActiveWindow(QStringLiteral("confirm")),
              "Tab then Space in the pane did not press \"Clear Log and Exit\"");

@@ -1,3 +1,4 @@
+#include "storage/onelinetext.h"
 #include "storage/textlines.h"
 
 #include <QtTest>
@@ -70,6 +71,24 @@ private slots:
         QVERIFY(textlines::hasBreak(u"\n"));
         QVERIFY(!textlines::hasBreak(u"a\u2028b\u0085"));
         QVERIFY(!textlines::hasBreak(QStringView()));
+    }
+
+    // A project name or a comment pasted with line breaks stays one line wherever it goes.
+    void eachRunOfLineBreaksBecomesOneSpace_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("LF") << u"Two\nLines"_qs << u"Two Lines"_qs;
+        QTest::newRow("CR LF") << u"Two\r\nLines"_qs << u"Two Lines"_qs;
+        QTest::newRow("a run of CR and LF") << u"Two\r\r\n\n\rLines"_qs << u"Two Lines"_qs;
+        QTest::newRow("two runs") << u"A\nB\r\nC"_qs << u"A B C"_qs;
+        QTest::newRow("leading and trailing") << u"\r\nMid\n"_qs << u" Mid "_qs;
+        QTest::newRow("only a break") << u"\r\n"_qs << u" "_qs;
+        QTest::newRow("none") << u"As typed "_qs << u"As typed "_qs;
+    }
+    void eachRunOfLineBreaksBecomesOneSpace() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, line);
+        QCOMPARE(oneLineText(pasted), line);
     }
 };
 

@@ -73,7 +73,7 @@ private slots:
             return statusNotifierHost;
         });
         QSignalSpy spy(&tray, &TrayIcon::mouseEvent);
-        tray.add(someIcon(), u"Tallyhawk 1.0"_qs);
+        tray.add(someIcon(), u"A tip"_qs);
         auto* icon = tray.findChild<QSystemTrayIcon*>();
         QVERIFY(icon);
         emit icon->activated(reason);
@@ -89,7 +89,7 @@ private slots:
         QMenu second;
         SystemTrayIcon tray([] { return false; });
         tray.setMenu(&first);
-        tray.add(someIcon(), u"Tallyhawk 1.0"_qs);
+        tray.add(someIcon(), u"A tip"_qs);
         auto* icon = tray.findChild<QSystemTrayIcon*>();
         QCOMPARE(icon->contextMenu(), &first);
         tray.setMenu(&second);
@@ -142,16 +142,16 @@ private slots:
         tray.remove();
         QVERIFY(!tray.isShown());
 
-        tray.add(someIcon(), u"Tallyhawk 1.0"_qs);
+        tray.add(someIcon(), u"A tip"_qs);
         const auto* icon = tray.findChild<QSystemTrayIcon*>();
         QVERIFY(tray.isShown());
-        QCOMPARE(icon->toolTip(), u"Tallyhawk 1.0"_qs);
+        QCOMPARE(icon->toolTip(), u"A tip"_qs);
         QVERIFY(!icon->icon().isNull());
         tray.remove();
         QVERIFY(!tray.isShown());
 
         // The same icon comes back, so its clicks still reach the program.
-        tray.add(someIcon(), u"Tallyhawk 1.0"_qs);
+        tray.add(someIcon(), u"A tip"_qs);
         QCOMPARE(tray.findChildren<QSystemTrayIcon*>().size(), 1);
         QVERIFY(tray.isShown());
     }
@@ -160,7 +160,7 @@ private slots:
         QTest::addColumn<QString>("tip");
         QTest::addColumn<QString>("shown");
         const QString hundred = QString(60, u'a') + QString(40, u'b');
-        QTest::newRow("caption") << u"Tallyhawk 1.0"_qs << u"Tallyhawk 1.0"_qs;
+        QTest::newRow("caption") << u"A tip"_qs << u"A tip"_qs;
         QTest::newRow("63 characters") << hundred.left(63) << hundred.left(63);
         QTest::newRow("100 characters") << hundred << QString(60, u'a') + u"bbb"_qs;
     }

@@ -1,8 +1,13 @@
 // Every window as designed: geometry, captions, tab order, z-order, fonts and colours.
+#include "app/mainwindowlayout.h"
+#include "app/noteswindowlayout.h"
+#include "tallyhawk/version.h"
 #include "tests/support/apprig.h"
 #include "ui/aboutwindow.h"
+#include "ui/aboutwindowlayout.h"
 #include "ui/assets/assets.h"
 #include "ui/fonts.h"
+#include "ui/settingswindowlayout.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -16,12 +21,31 @@
 
 namespace {
 
-// A control as designed: its design name, its place in pixels and its caption.
-struct Control {
-    QString name;
-    QRect rect;
-    QString caption;
-};
+// The given controls from the top of the z-order down, as the container stacks them.
+QList<QWidget*> zOrder(QWidget* container, const QList<QWidget*>& controls) {
+    QList<QWidget*> stacked;
+    for (QObject* child : container->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w && controls.contains(w))
+            stacked.prepend(w);
+    }
+    return stacked;
+}
+
+// Each control of the design sits where the window's design table puts it, stacked in the
+// table's order from the top.
+template <std::size_t N>
+void checkDesign(QWidget* container, const std::array<DesignedControl, N>& design) {
+    QList<QWidget*> fromTop;
+    for (const DesignedControl& c : design) {
+        auto* widget = container->findChild<QWidget*>(c.name);
+        QVERIFY2(widget, c.name.data());
+        QVERIFY2(widget->geometry() == c.rect.pixels(),
+                 qPrintable(c.name + u": "_qs + QDebug::toString(widget->geometry())));
+        fromTop.append(widget);
+    }
+    QCOMPARE(zOrder(container, fromTop), fromTop);
+}
 
 QString captionOf(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
@@ -37,13 +61,12 @@ QString captionOf(const QWidget* widget) {
     return {};
 }
 
-void checkControls(const QWidget* window, const QList<Control>& controls) {
-    for (const Control& c : controls) {
-        const auto* widget = window->findChild<QWidget*>(c.name);
-        QVERIFY2(widget, qPrintable(c.name));
-        QVERIFY2(widget->geometry() == c.rect,
-                 qPrintable(c.name + u": "_qs + QDebug::toString(widget->geometry())));
-        QVERIFY2(captionOf(widget) == c.caption, qPrintable(c.name));
+// The design's captions, by design name.
+void checkCaptions(const QWidget* window, const QList<std::pair<QString, QString>>& captions) {
+    for (const auto& [name, caption] : captions) {
+        const auto* widget = window->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(captionOf(widget), caption);
     }
 }
 
@@ -73,17 +96,6 @@ QList<QWidget*> tabChain(QWidget* window, QWidget* container) {
     return chain;
 }
 
-// The given controls from the top of the z-order down, as the container stacks them.
-QList<QWidget*> zOrder(QWidget* container, const QList<QWidget*>& controls) {
-    QList<QWidget*> stacked;
-    for (QObject* child : container->children()) {
-        auto* w = qobject_cast<QWidget*>(child);
-        if (w && controls.contains(w))
-            stacked.prepend(w);
-    }
-    return stacked;
-}
-
 bool paintsWhite(const QWidget* w) {
     return w->autoFillBackground() && w->palette().color(w->backgroundRole()) == Qt::white;
 }
@@ -102,29 +114,22 @@ private slots:
         AppRig rig;
         auto& w = rig.load();
         QCOMPARE(w.objectName(), u"Form1"_qs);
-        QCOMPARE(w.windowTitle(), u"Tallyhawk 1.0"_qs);
-        QCOMPARE(w.size(), QSize(337, 297));
-        // The three time labels are wider than designed, so that the longest stamp fits.
-        checkControls(&w,
-                      {
-                          {u"UpDown"_qs, {240, 144, 17, 17}, {}},
-                          {u"CmdRemove"_qs, {280, 72, 25, 21}, u"-"_qs},
-                          {u"TxtAsk"_qs, {208, 144, 33, 19}, u"30"_qs},
-                          {u"CmdAdd"_qs, {248, 72, 25, 21}, u"+"_qs},
-                          {u"CmdNotes"_qs, {216, 104, 89, 25}, u"&Notes"_qs},
-                          {u"CboProject"_qs, {112, 72, 129, 21}, {}},
-                          {u"CmdStartStop"_qs, {111, 104, 97, 25}, u"&Start"_qs},
-                          {u"ChkAskMe"_qs, {32, 144, 177, 19}, u"Ask me what I 'am doing every"_qs},
-                          {u"LblAbout"_qs, {32, 104, 73, 17}, u"About"_qs},
-                          {u"LblSettings"_qs, {32, 80, 73, 17}, u"Settings"_qs},
-                          {u"Label3"_qs, {264, 146, 49, 15}, u"minutes"_qs},
-                          {u"LblTotalTime"_qs, {144, 257, 177, 17}, u"N/A"_qs},
-                          {u"LblStopTime"_qs, {144, 226, 177, 17}, u"0:00"_qs},
-                          {u"LblStartTime"_qs, {144, 198, 177, 17}, u"0:00"_qs},
-                          {u"LblReports"_qs, {32, 56, 73, 17}, u"Reports"_qs},
-                          {u"ImgTop"_qs, {0, 4, 335, 176}, {}},
-                          {u"ImgBottom"_qs, {16, 160, 315, 133}, {}},
-                      });
+        QCOMPARE(w.windowTitle(), programversion::Title.toString());
+        QCOMPARE(w.size(), mainwindowlayout::ClientSize);
+        checkDesign(&w, mainwindowlayout::Design);
+        checkCaptions(&w, {{u"CmdRemove"_qs, u"-"_qs},
+                           {u"TxtAsk"_qs, u"30"_qs},
+                           {u"CmdAdd"_qs, u"+"_qs},
+                           {u"CmdNotes"_qs, u"&Notes"_qs},
+                           {u"CmdStartStop"_qs, u"&Start"_qs},
+                           {u"ChkAskMe"_qs, u"Ask me what I 'am doing every"_qs},
+                           {u"LblAbout"_qs, u"About"_qs},
+                           {u"LblSettings"_qs, u"Settings"_qs},
+                           {u"Label3"_qs, u"minutes"_qs},
+                           {u"LblTotalTime"_qs, u"N/A"_qs},
+                           {u"LblStopTime"_qs, u"0:00"_qs},
+                           {u"LblStartTime"_qs, u"0:00"_qs},
+                           {u"LblReports"_qs, u"Reports"_qs}});
         QVERIFY(sameImage(rig.find<QLabel>(u"ImgTop"_qs)->pixmap(), assets::TopDefault));
         QVERIFY(sameImage(rig.find<QLabel>(u"ImgBottom"_qs)->pixmap(), assets::BottomDefault));
     }
@@ -146,17 +151,6 @@ private slots:
             controlsNamed(&w, {u"CmdStartStop"_qs, u"CboProject"_qs, u"CmdNotes"_qs, u"CmdAdd"_qs,
                                u"ChkAskMe"_qs, u"TxtAsk"_qs, u"CmdRemove"_qs, u"UpDown"_qs});
         QCOMPARE(tabChain(&w, &w), expected);
-    }
-
-    void mainWindowStacksLabelsOverPicturesAndControlsOverLabels() {
-        AppRig rig;
-        auto& w = rig.load();
-        const QList<QWidget*> fromTop = controlsNamed(
-            &w, {u"UpDown"_qs, u"CmdRemove"_qs, u"TxtAsk"_qs, u"CmdAdd"_qs, u"CmdNotes"_qs,
-                 u"CboProject"_qs, u"CmdStartStop"_qs, u"ChkAskMe"_qs, u"LblAbout"_qs,
-                 u"LblSettings"_qs, u"Label3"_qs, u"LblTotalTime"_qs, u"LblStopTime"_qs,
-                 u"LblStartTime"_qs, u"LblReports"_qs, u"ImgTop"_qs, u"ImgBottom"_qs});
-        QCOMPARE(zOrder(&w, fromTop), fromTop);
     }
 
     void mainWindowLabelsShowThePictureThrough() {
@@ -221,11 +215,9 @@ private slots:
         QWidget* n = rig.find(u"FrmNotes"_qs);
         QVERIFY(n);
         QCOMPARE(n->windowTitle(), u"Notes"_qs);
-        QCOMPARE(n->size(), QSize(418, 98));
-        checkControls(n, {
-                             {u"CmdOk"_qs, {312, 8, 97, 81}, u"&Ok"_qs},
-                             {u"Text1"_qs, {8, 8, 297, 81}, {}},
-                         });
+        QCOMPARE(n->size(), noteswindowlayout::ClientSize);
+        checkDesign(n, noteswindowlayout::Design);
+        checkCaptions(n, {{u"CmdOk"_qs, u"&Ok"_qs}, {u"Text1"_qs, QString()}});
         QCOMPARE(tabChain(n, n), controlsNamed(n, {u"Text1"_qs, u"CmdOk"_qs}));
         n->close();
         rig.click(u"CmdStartStop"_qs);
@@ -238,54 +230,41 @@ private slots:
         QWidget* s = rig.find(u"FrmSettings"_qs);
         QVERIFY(s);
         QCOMPARE(s->windowTitle(), u"Settings"_qs);
-        QCOMPARE(s->size(), QSize(465, 298));
+        QCOMPARE(s->size(), settingswindowlayout::ClientSize);
         QVERIFY(s->minimumSize() != s->maximumSize());
         QVERIFY(!(s->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(s->palette().color(QPalette::Window), QColor(Qt::white));
-        // The option buttons may grow to show their whole caption; they never move or shrink.
-        const QList<Control> options{
-            {u"OptOrangeCream"_qs, {16, 272, 89, 17}, u"Orange Cream"_qs},
-            {u"OptBlack"_qs, {320, 120, 81, 13}, u"Black"_qs},
-            {u"OptRed"_qs, {168, 120, 81, 13}, u"Red"_qs},
-            {u"OptDefault"_qs, {16, 120, 89, 17}, u"Default"_qs},
-        };
-        for (const Control& option : options) {
-            const auto* button = s->findChild<QRadioButton*>(option.name);
-            QVERIFY2(button, qPrintable(option.name));
-            QCOMPARE(button->text(), option.caption);
-            QCOMPARE(button->pos(), option.rect.topLeft());
-            QVERIFY(button->width() >= option.rect.width());
-            QVERIFY(button->height() >= option.rect.height());
-            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(option.name));
-            QVERIFY(paintsWhite(button));
+        checkCaptions(s, {{u"OptOrangeCream"_qs, u"Orange Cream"_qs},
+                          {u"OptBlack"_qs, u"Black"_qs},
+                          {u"OptRed"_qs, u"Red"_qs},
+                          {u"OptDefault"_qs, u"Default"_qs},
+                          {u"ChkMin"_qs, u"Minimize to try when project starts"_qs}});
+        // The option buttons may grow to show their whole caption; they never move or shrink,
+        // nor cover another control. Everything else sits as designed.
+        QList<QWidget*> fromTop;
+        for (const DesignedControl& c : settingswindowlayout::Design) {
+            auto* widget = s->findChild<QWidget*>(c.name);
+            QVERIFY2(widget, c.name.data());
+            fromTop.append(widget);
+            const auto* option = qobject_cast<const QRadioButton*>(widget);
+            if (!option) {
+                QCOMPARE(widget->geometry(), c.rect.pixels());
+                continue;
+            }
+            QCOMPARE(option->pos(), c.rect.pixels().topLeft());
+            QVERIFY(option->width() >= c.rect.pixels().width());
+            QVERIFY(option->height() >= c.rect.pixels().height());
+            QVERIFY2(option->width() >= option->sizeHint().width(), c.name.data());
+            QVERIFY(paintsWhite(option));
             for (const QWidget* other : s->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (other != button)
-                    QVERIFY2(!button->geometry().intersects(other->geometry()),
-                             qPrintable(option.name));
+                if (other != option)
+                    QVERIFY2(!option->geometry().intersects(other->geometry()), c.name.data());
             }
         }
+        QCOMPARE(zOrder(s, fromTop), fromTop);
         QVERIFY(paintsWhite(s->findChild<QWidget*>(u"ChkMin"_qs)));
-        checkControls(
-            s, {
-                   {u"ChkMin"_qs, {176, 264, 281, 17}, u"Minimize to try when project starts"_qs},
-                   {u"ImgExit"_qs, {160, 160, 300, 95}, {}},
-                   {u"ImgTopOrange"_qs, {0, 152, 149, 71}, {}},
-                   {u"ImgTopBlack"_qs, {304, 0, 149, 71}, {}},
-                   {u"ImgTopRed"_qs, {152, 0, 149, 71}, {}},
-                   {u"ImgTopDefault"_qs, {0, 0, 149, 71}, {}},
-                   {u"ImgBottomRed"_qs, {160, 64, 137, 55}, {}},
-                   {u"ImgBottomBlack"_qs, {312, 64, 137, 55}, {}},
-                   {u"ImgBottomDefault"_qs, {8, 64, 137, 55}, {}},
-                   {u"ImgBottomOrange"_qs, {8, 216, 137, 55}, {}},
-               });
         QCOMPARE(tabChain(s, s), controlsNamed(s, {u"OptDefault"_qs, u"OptRed"_qs, u"OptBlack"_qs,
                                                    u"OptOrangeCream"_qs, u"ChkMin"_qs}));
-        const QList<QWidget*> fromTop = controlsNamed(
-            s, {u"ChkMin"_qs, u"OptOrangeCream"_qs, u"OptBlack"_qs, u"OptRed"_qs, u"OptDefault"_qs,
-                u"ImgExit"_qs, u"ImgTopOrange"_qs, u"ImgTopBlack"_qs, u"ImgTopRed"_qs,
-                u"ImgTopDefault"_qs, u"ImgBottomRed"_qs, u"ImgBottomBlack"_qs,
-                u"ImgBottomDefault"_qs, u"ImgBottomOrange"_qs});
-        QCOMPARE(zOrder(s, fromTop), fromTop);
         const auto picture = [s](const QString& name) { return s->findChild<QLabel*>(name); };
         QVERIFY(sameImage(picture(u"ImgExit"_qs)->pixmap(), assets::Exit));
         QVERIFY(!picture(u"ImgExit"_qs)->hasScaledContents());
@@ -300,34 +279,22 @@ private slots:
         AboutWindow a(desktop, dialogs);
         QCOMPARE(a.objectName(), u"FrmAbout"_qs);
         QCOMPARE(a.windowTitle(), u"About"_qs);
-        QCOMPARE(a.size(), QSize(269, 239));
+        QCOMPARE(a.size(), aboutwindowlayout::ClientSize);
         QCOMPARE(a.minimumSize(), a.maximumSize());
         QVERIFY(!(a.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(a.windowFlags() & Qt::WindowMaximizeButtonHint));
         auto* panel = a.findChild<QWidget*>(u"Picture1"_qs);
         QVERIFY(panel);
         QCOMPARE(panel->parentWidget(), &a);
-        QCOMPARE(panel->geometry(), QRect(8, 8, 257, 225));
+        QCOMPARE(panel->geometry(), aboutwindowlayout::Panel.pixels());
         QVERIFY(paintsWhite(panel));
-        const QList<std::tuple<QString, QRect, QString>> onPanel{
-            {u"Label4"_qs, {8, 64, 233, 17}, u"Freeware Edition"_qs},
-            {u"Label3"_qs, {8, 168, 233, 17}, u"tallyhawk@example.com"_qs},
-            {u"Label2"_qs, {8, 152, 233, 17}, u"www.example.com/tallyhawk"_qs},
-            {u"Image1"_qs, {8, 88, 234, 60}, {}},
-            {u"Label1"_qs,
-             {8, 16, 233, 41},
-             u"Tallyhawk 1.0, the project time tracker, made by Example Software"_qs},
-        };
-        QList<QWidget*> fromTop;
-        for (const auto& [name, rect, caption] : onPanel) {
-            auto* label = a.findChild<QLabel*>(name);
-            QVERIFY2(label, qPrintable(name));
-            QCOMPARE(label->parentWidget(), panel);
-            QCOMPARE(label->geometry(), rect);
-            QCOMPARE(label->text(), caption);
-            fromTop.append(label);
-        }
-        QCOMPARE(zOrder(panel, fromTop), fromTop);
+        checkDesign(panel, aboutwindowlayout::Design);
+        checkCaptions(panel, {{u"Label4"_qs, u"Freeware Edition"_qs},
+                              {u"Label3"_qs, u"tallyhawk@example.com"_qs},
+                              {u"Label2"_qs, u"www.example.com/tallyhawk"_qs},
+                              {u"Label1"_qs, u"Tallyhawk "_qs + programversion::Number.toString() +
+                                                 u", the project time tracker, made by "
+                                                 "Example Software"_qs}});
         const auto* logo = a.findChild<QLabel*>(u"Image1"_qs);
         QVERIFY(sameImage(logo->pixmap(), assets::Logo));
         QCOMPARE(logo->cursor().hotSpot(), assets::LinkCursorHotSpot);
