@@ -11,6 +11,7 @@
 #include "session/awaytracker.h"
 #include "session/projectlist.h"
 #include "session/secondtimer.h"
+#include "session/sessioncontrol.h"
 #include "session/sessionlog.h"
 #include "session/sessionmodel.h"
 #include "storage/datafiles.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(const Services& services, std::unique_ptr<SecondTimer> ti
                            services.recoveryFolder, this);
     m_session = new SessionModel(services.clock, std::move(timer), services.locale, *m_log, this);
     m_projects = new ProjectList(datafiles::path(services.dataFolder, datafiles::Projects), this);
+    m_control = new SessionControl(*m_session, *m_projects, services.clock, this);
     m_away = new AwayTracker(*m_session, services.clock, services.idle, services.sleep, this);
     m_tray = new TrayMenu(services.tray, this);
     m_otherWindows = new OtherWindows(m_services, m_settings, *m_log, this);
@@ -171,26 +173,24 @@ void MainWindow::startOrStop() {
     if (m_session->isStarting())
         return;
     if (m_session->isRunning())
-        m_session->stop();
+        m_control->stop();
     else
         startSession();
 }
 
 void MainWindow::startSession() {
-    const QString name = m_ui.projectBox->projectName();
-    if (name.isEmpty()) {
-        m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing),
+    if (const Refused refused = m_control->beginStart(m_ui.projectBox->projectName())) {
+        // The window comes back from the tray, so that a name can be typed.
+        m_services.dialogs.messageBox(this, Dialogs::Message::plain(refused->reason),
                                       [this](Dialogs::Answer) { m_tray->restoreWindow(); });
         return;
     }
-    addProject(name);
-    m_session->begin(name);
     // The clock runs while the user answers.
     m_cancelComment = m_services.dialogs.inputBox(
         this, {StartPromptTitle, StartPromptText, QStringLiteral("Default")},
         [this](const std::optional<QString>& comment) {
             m_cancelComment = nullptr;
-            m_session->finishStart(oneLineText(comment.value_or(QString())));
+            m_control->finishStart(comment.value_or(QString()));
         });
 }
 
@@ -211,18 +211,15 @@ void MainWindow::showSessionState() {
     m_tray->showRunning(running);
 }
 
-void MainWindow::addProject(const QString& name) {
-    if (const FileResult added = m_projects->add(name); !added.ok()) {
-        m_warnings.warn(QStringLiteral("The project \"%1\" is in the list for now, but could not "
-                                       "be saved.\n\n%2")
-                            .arg(name, added.message()));
-    }
-}
-
-void MainWindow::removeProject() {
-    if (const FileResult saved = m_ui.projectBox->removeShownEntry(); !saved.ok())
+void MainWindow::reportProjectListFailure(const QString& name, const FileResult& result) {
+    if (name.isEmpty()) {
         m_warnings.warn(
-            QStringLiteral("The project list could not be saved.\n\n%1").arg(saved.message()));
+            QStringLiteral("The project list could not be saved.\n\n%1").arg(result.message()));
+        return;
+    }
+    m_warnings.warn(QStringLiteral("The project \"%1\" is in the list for now, but could not be "
+                                   "saved.\n\n%2")
+                        .arg(name, result.message()));
 }
 
 void MainWindow::reportLogFailure(const FileResult& result) {
@@ -292,9 +289,11 @@ void MainWindow::connectControls() {
         if (name.isEmpty())
             m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing));
         else
-            addProject(name);
+            (void)m_projects->add(name);
     });
-    connect(m_ui.removeButton, &QPushButton::clicked, this, &MainWindow::removeProject);
+    connect(m_ui.removeButton, &QPushButton::clicked, m_ui.projectBox,
+            &ProjectBox::removeShownEntry);
+    connect(m_projects, &ProjectList::writeFailed, this, &MainWindow::reportProjectListFailure);
     connect(m_ui.reportsLink, &LinkLabel::clicked, m_otherWindows, &OtherWindows::showReports);
     connect(m_ui.settingsLink, &LinkLabel::clicked, m_otherWindows, &OtherWindows::showSettings);
     connect(m_ui.aboutLink, &LinkLabel::clicked, m_otherWindows, &OtherWindows::showAbout);
@@ -325,6 +324,7 @@ void MainWindow::connectSession() {
     });
     connect(m_session, &SessionModel::promptDue, this, &MainWindow::raisePrompt);
     connect(m_session, &SessionModel::logFailed, this, &MainWindow::reportLogFailure);
+    connect(m_control, &SessionControl::logFailed, this, &MainWindow::reportLogFailure);
     connect(m_log, &SessionLog::recoveryFileLeft, this, [this](const FileResult& removal) {
         m_warnings.warn(logmessages::recoveryFileLeft(removal));
     });

@@ -21,6 +21,7 @@ class OtherWindows;
 class ProjectList;
 class SecondTimer;
 class SessionLog;
+class SessionControl;
 class SessionModel;
 class TrayMenu;
 
@@ -46,6 +47,7 @@ public:
     SessionModel& session() const { return *m_session; }
     SessionLog& log() const { return *m_log; }
     ProjectList& projects() const { return *m_projects; }
+    SessionControl& control() const { return *m_control; }
 
 signals:
     // The shut-down is done: settings saved, a running session's record completed, and every
@@ -65,8 +67,7 @@ private:
     void startSession();
     void showSessionState();
     void onStartFinished();
-    void addProject(const QString& name);
-    void removeProject();
+    void reportProjectListFailure(const QString& name, const FileResult& result);
     void offerNotes();
     NotesWindow* showNotesWindow();
     void raisePrompt();
@@ -84,6 +85,7 @@ private:
     AppSettings m_settings;
     SessionLog* m_log;
     SessionModel* m_session;
+    SessionControl* m_control;
     ProjectList* m_projects;
     TrayMenu* m_tray;
     OtherWindows* m_otherWindows;

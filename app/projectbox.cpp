@@ -52,10 +52,9 @@ void ProjectBox::showKeptText() {
     setEditText(m_keptText);
 }
 
-FileResult ProjectBox::removeShownEntry() {
+void ProjectBox::removeShownEntry() {
     const QString text = currentText();
-    FileResult result = m_list.removeAt(selectedRow());
+    (void)m_list.removeAt(selectedRow());
     setCurrentIndex(-1);
     setEditText(text);
-    return result;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "storage/fileresult.h"
-
 #include <QComboBox>
 #include <QString>
 
@@ -24,7 +22,7 @@ public:
 
     // "-": removes the entry the box shows, if it shows one, and rewrites the list's file
     // either way. The box then shows no entry, and keeps its text.
-    FileResult removeShownEntry();
+    void removeShownEntry();
 
 private:
     void keepText();

@@ -39,7 +39,10 @@ FileResult ProjectList::add(const QString& name) {
     if (name.isEmpty() || contains(name))
         return FileResult::success();
     insertSorted(name);
-    return AppendProject(m_path, name);
+    FileResult result = AppendProject(m_path, name);
+    if (!result.ok())
+        emit writeFailed(name, result);
+    return result;
 }
 
 FileResult ProjectList::removeAt(int row) {
@@ -48,7 +51,10 @@ FileResult ProjectList::removeAt(int row) {
         m_names.removeAt(row);
         endRemoveRows();
     }
-    return SaveProjectList(m_path, m_names);
+    FileResult result = SaveProjectList(m_path, m_names);
+    if (!result.ok())
+        emit writeFailed(QString(), result);
+    return result;
 }
 
 int ProjectList::rowCount(const QModelIndex& parent) const {

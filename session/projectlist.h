@@ -30,6 +30,11 @@ public:
     // Removes the name at the row, when there is one, and rewrites the file either way.
     FileResult removeAt(int row);
 
+signals:
+    // The file could not take a change: the name added (empty for a removal) and why.
+    void writeFailed(const QString& name, const FileResult& result);
+
+public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 

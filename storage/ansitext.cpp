@@ -76,6 +76,13 @@ DecodedFile decodeFile(QByteArrayView bytes) {
     return {std::move(text), encoding};
 }
 
+QString decodeAs(QByteArrayView bytes, Encoding encoding) {
+    if (encoding == Encoding::Windows1252)
+        return decode(bytes);
+    QStringDecoder decoder(unicodeEncoding(encoding));
+    return decoder(bytes);
+}
+
 QByteArray encodeAs(QStringView text, Encoding encoding) {
     if (encoding == Encoding::Windows1252)
         return encode(text);

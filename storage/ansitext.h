@@ -28,6 +28,9 @@ struct DecodedFile {
 // A whole file's bytes as text, the byte-order mark recognised and left out.
 DecodedFile decodeFile(QByteArrayView bytes);
 
+// Bytes in the encoding, without a byte-order mark: a piece of a file whose encoding is known.
+QString decodeAs(QByteArrayView bytes, Encoding encoding);
+
 // Text in the encoding, without a byte-order mark: what an append adds. Windows-1252 writes
 // characters it cannot hold as '?'.
 QByteArray encodeAs(QStringView text, Encoding encoding);

@@ -1,5 +1,6 @@
 #include "storage/logrecordreader.h"
 
+#include "storage/ansitext.h"
 #include "storage/textlines.h"
 
 using logformat::LineKind;
