@@ -9,6 +9,8 @@
 #include "app/traymenu.h"
 #include "away/awayquestionwindow.h"
 #include "session/awaytracker.h"
+#include "session/clock.h"
+#include "session/logcorrections.h"
 #include "session/projectlist.h"
 #include "session/secondtimer.h"
 #include "session/sessioncontrol.h"
@@ -24,7 +26,9 @@
 #include "ui/windowplacement.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -61,9 +65,10 @@ MainWindow::MainWindow(const Services& services, std::unique_ptr<SecondTimer> ti
     m_session = new SessionModel(services.clock, std::move(timer), services.locale, *m_log, this);
     m_projects = new ProjectList(datafiles::path(services.dataFolder, datafiles::Projects), this);
     m_control = new SessionControl(*m_session, *m_projects, services.clock, this);
+    m_corrections = std::make_unique<LogCorrections>(*m_log, *m_session, services.clock);
     m_away = new AwayTracker(*m_session, services.clock, services.idle, services.sleep, this);
     m_tray = new TrayMenu(services.tray, this);
-    m_otherWindows = new OtherWindows(m_services, m_settings, *m_log, this);
+    m_otherWindows = new OtherWindows(m_services, m_settings, *m_log, *m_corrections, this);
     m_ui = MainWindowControls::create(this, *m_projects, m_session->elapsedText(),
                                       m_session->promptInterval());
     m_prompt =
@@ -185,6 +190,10 @@ void MainWindow::startSession() {
                                       [this](Dialogs::Answer) { m_tray->restoreWindow(); });
         return;
     }
+    askStartingComment();
+}
+
+void MainWindow::askStartingComment() {
     // The clock runs while the user answers.
     m_cancelComment = m_services.dialogs.inputBox(
         this, {StartPromptTitle, StartPromptText, QStringLiteral("Default")},
@@ -192,6 +201,74 @@ void MainWindow::startSession() {
             m_cancelComment = nullptr;
             m_control->finishStart(comment.value_or(QString()));
         });
+}
+
+void MainWindow::showStartStopMenu(const QPoint& at) {
+    if (m_session->isStarting())
+        return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_session->isRunning()) {
+        menu->addAction(QStringLiteral("Stop at…"), this, &MainWindow::stopAt);
+        menu->addAction(QStringLiteral("Change start time…"), this, &MainWindow::changeStart);
+    } else {
+        menu->addAction(QStringLiteral("Start at…"), this, &MainWindow::startAt);
+    }
+    menu->popup(m_ui.startStopButton->mapToGlobal(at));
+}
+
+void MainWindow::askMoment(const QString& title, const QString& prompt, const QString& preset,
+                           MomentDialog::Act act, std::function<void()> then) {
+    auto* dialog = new MomentDialog(title, prompt, preset, m_services.locale,
+                                    m_services.clock.now().date(), std::move(act), this);
+    if (then)
+        connect(dialog, &QDialog::accepted, this, std::move(then));
+    dialog->open();
+}
+
+void MainWindow::startAt() {
+    const QString name = m_ui.projectBox->projectName();
+    if (name.isEmpty()) {
+        m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing));
+        return;
+    }
+    const QString now = m_session->dateText().format(m_services.clock.now());
+    askMoment(
+        QStringLiteral("Start at"), QStringLiteral("Start the session of %1 at:").arg(name), now,
+        [this, name](const QDateTime& at) -> std::optional<QString> {
+            if (const Refused refused = m_control->beginStart(name, at))
+                return refused->reason;
+            return std::nullopt;
+        },
+        [this] { askStartingComment(); });
+}
+
+void MainWindow::stopAt() {
+    const QString now = m_session->dateText().format(m_services.clock.now());
+    askMoment(QStringLiteral("Stop at"), QStringLiteral("Stop the session at:"), now,
+              [this](const QDateTime& at) -> std::optional<QString> {
+                  if (const Refused refused = m_control->stop(at))
+                      return refused->reason;
+                  return std::nullopt;
+              });
+}
+
+void MainWindow::changeStart() {
+    askMoment(QStringLiteral("Change start time"), QStringLiteral("The session started at:"),
+              m_session->startStamp(),
+              [this](const QDateTime& at) { return m_corrections->moveRunningStart(at); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Shift+F10 opens a context menu, as the menu key does.
+    if (watched == m_ui.startStopButton && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            showStartStopMenu(m_ui.startStopButton->rect().center());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::onStartFinished() {
@@ -279,6 +356,10 @@ void MainWindow::keepAwayTime() {
 
 void MainWindow::connectControls() {
     connect(m_ui.startStopButton, &QPushButton::clicked, this, &MainWindow::startOrStop);
+    m_ui.startStopButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_ui.startStopButton->installEventFilter(this);
+    connect(m_ui.startStopButton, &QWidget::customContextMenuRequested, this,
+            &MainWindow::showStartStopMenu);
     connect(m_ui.notesButton, &QPushButton::clicked, this, [this] {
         NotesWindow* notes = showNotesWindow();
         notes->raise();
@@ -314,6 +395,8 @@ void MainWindow::connectSession() {
         m_ui.stopTimeLabel->clear();
     });
     connect(m_session, &SessionModel::startFinished, this, &MainWindow::onStartFinished);
+    connect(m_session, &SessionModel::startMoved, this,
+            [this] { m_ui.startTimeLabel->setText(m_session->startStamp()); });
     connect(m_session, &SessionModel::stopped, this, [this] {
         m_ui.stopTimeLabel->setText(m_session->stopStamp());
         showSessionState();

@@ -5,6 +5,7 @@
 #include "app/warnings.h"
 #include "storage/appsettings.h"
 #include "ui/dialogs.h"
+#include "ui/momentdialog.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,6 +17,7 @@ class AwayQuestionWindow;
 class AwayTracker;
 struct AwayPeriod;
 class FileResult;
+class LogCorrections;
 class NotesWindow;
 class OtherWindows;
 class ProjectList;
@@ -55,6 +57,7 @@ signals:
     void unloaded();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -65,6 +68,13 @@ private:
 
     void startOrStop();
     void startSession();
+    void askStartingComment();
+    void showStartStopMenu(const QPoint& at);
+    void askMoment(const QString& title, const QString& prompt, const QString& preset,
+                   MomentDialog::Act act, std::function<void()> then = {});
+    void startAt();
+    void stopAt();
+    void changeStart();
     void showSessionState();
     void onStartFinished();
     void reportProjectListFailure(const QString& name, const FileResult& result);
@@ -86,6 +96,7 @@ private:
     SessionLog* m_log;
     SessionModel* m_session;
     SessionControl* m_control;
+    std::unique_ptr<LogCorrections> m_corrections;
     ProjectList* m_projects;
     TrayMenu* m_tray;
     OtherWindows* m_otherWindows;

@@ -16,10 +16,11 @@ void bringForward(QWidget* window) {
 } // namespace
 
 OtherWindows::OtherWindows(const Services& services, const AppSettings& settings, SessionLog& log,
-                           QWidget* owner)
+                           LogCorrections& corrections, QWidget* owner)
     : QObject(owner)
     , m_services(services)
     , m_log(log)
+    , m_corrections(corrections)
     , m_owner(owner)
     , m_schemeChoice(new SchemeChoice(settings, services.dialogs, owner)) {
     connect(m_schemeChoice, &SchemeChoice::schemeApplied, this, &OtherWindows::schemeChosen);
@@ -32,7 +33,8 @@ void OtherWindows::restoreSettingsChoices() {
 void OtherWindows::showReports() {
     // An open Reports window is only brought forward: its report is not read again.
     if (!m_reports) {
-        m_reports = new ReportsWindow(m_log, m_services.dialogs, m_services.printer, m_owner);
+        m_reports = new ReportsWindow(m_log, m_corrections, m_services.dialogs, m_services.printer,
+                                      m_owner);
         m_reports->loadLog();
     }
     bringForward(m_reports);

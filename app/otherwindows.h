@@ -10,6 +10,7 @@ class AboutWindow;
 class AppSettings;
 class ReportsWindow;
 class SchemeChoice;
+class LogCorrections;
 class SessionLog;
 class SettingsWindow;
 class QWidget;
@@ -21,7 +22,7 @@ class OtherWindows final : public QObject {
     Q_OBJECT
 public:
     OtherWindows(const Services& services, const AppSettings& settings, SessionLog& log,
-                 QWidget* owner);
+                 LogCorrections& corrections, QWidget* owner);
 
     // Start-up: the saved colour scheme and minimise option take effect without the Settings
     // window, which shows them when it is first opened.
@@ -38,6 +39,7 @@ signals:
 private:
     Services m_services;
     SessionLog& m_log;
+    LogCorrections& m_corrections;
     QWidget* m_owner;
     QPointer<ReportsWindow> m_reports;
     SchemeChoice* m_schemeChoice;

@@ -6,7 +6,11 @@
 #include "reports/reportmodel.h"
 #include "reports/reportswindow.h"
 #include "reports/reportswindowlayout.h"
+#include "session/clock.h"
+#include "session/logcorrections.h"
+#include "session/secondtimer.h"
 #include "session/sessionlog.h"
+#include "session/sessionmodel.h"
 #include "storage/ansitext.h"
 #include "storage/datafiles.h"
 #include "storage/logformat.h"
@@ -114,8 +118,12 @@ int runCase(const QString& kind, const QString& folder) {
     } else {
         SystemDialogs dialogs;
         QtLogPrinter printer;
+        SystemClock clock;
         SessionLog log(datafiles::path(folder, datafiles::Tasks), QString());
-        auto* window = new ReportsWindow(log, dialogs, printer);
+        SessionModel session(clock, std::make_unique<WholeSecondTimer>(clock), QLocale::system(),
+                             log);
+        LogCorrections corrections(log, session, clock);
+        auto* window = new ReportsWindow(log, corrections, dialogs, printer);
         window->loadLog();
         shown(*window);
         std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(),

@@ -1,9 +1,9 @@
 #include "reports/loggedsessions.h"
 
-#include "reports/stampreader.h"
 #include "storage/ansitext.h"
 #include "storage/elapsed.h"
 #include "storage/logrecordreader.h"
+#include "storage/stampreader.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -13,15 +13,16 @@
 namespace {
 
 QDateTime local(const StampReader::Stamp& stamp) {
-    return QDateTime(stamp.date, stamp.time);
+    return DateTimeText::moment(stamp.date, stamp.time).value_or(QDateTime(stamp.date, stamp.time));
 }
 
 } // namespace
 
 class LoggedSessions::Reader {
 public:
-    Reader(const QLocale& locale, LoggedSessions& out)
+    Reader(const QLocale& locale, ansi::Encoding encoding, LoggedSessions& out)
         : m_stamps(locale)
+        , m_encoding(encoding)
         , m_out(out) {}
 
     void record(const LogRecord& r) {
@@ -34,7 +35,7 @@ public:
         session.lineNumber = (started ? started : stopped)->number;
         std::optional<StampReader::Stamp> start;
         if (started) {
-            const QString text = ansi::decode(started->line.stamp);
+            const QString text = ansi::decodeAs(started->line.stamp, m_encoding);
             start = m_stamps.read(text);
             if (start) {
                 session.date = start->date;
@@ -50,7 +51,9 @@ public:
         }
         const LogLine* total = r.total();
         std::optional<qint64> seconds = total ? elapsed::seconds(total->line.text) : std::nullopt;
-        const auto stop = [&] { return m_stamps.read(ansi::decode(stopped->line.stamp)); };
+        const auto stop = [&] {
+            return m_stamps.read(ansi::decodeAs(stopped->line.stamp, m_encoding));
+        };
         if (!seconds && start) {
             if (const auto stoppedAt = stop()) {
                 const qint64 span = local(*start).secsTo(local(*stoppedAt));
@@ -81,12 +84,13 @@ private:
         if (found != m_index.constEnd())
             return *found;
         const qsizetype index = m_out.m_projects.size();
-        m_out.m_projects.append(ansi::decode(name));
+        m_out.m_projects.append(ansi::decodeAs(name, m_encoding));
         m_index.insert(key, index);
         return index;
     }
 
     StampReader m_stamps;
+    ansi::Encoding m_encoding;
     LoggedSessions& m_out;
     QHash<QByteArray, qsizetype> m_index;
 };
@@ -94,7 +98,7 @@ private:
 LoggedSessions LoggedSessions::read(QByteArrayView fileBytes, const QLocale& locale) {
     LoggedSessions sessions;
     sessions.m_sessions.reserve(size_t(fileBytes.size() / 400 + 16));
-    Reader reader(locale, sessions);
+    Reader reader(locale, ansi::detectEncoding(fileBytes), sessions);
     LogRecordReader::read(fileBytes, [&reader](const LogRecord& record) { reader.record(record); });
     return sessions;
 }

@@ -71,25 +71,44 @@ QString withLongLinesBroken(QString text, qsizetype& run) {
 } // namespace
 
 void LogPane::showLog(QByteArrayView fileBytes) {
+    m_encoding = ansi::detectEncoding(fileBytes);
     QTextDocument* doc = document();
     doc->setUndoRedoEnabled(false);
     doc->clear();
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
     cursor.insertText(QStringLiteral("\n\n"));
-    // Decoded a megabyte at a time: the document keeps its own copy of the text, and a
-    // decoded copy of a whole 40 MB log beside it would cost 80 MB more.
-    qsizetype run = 0;
-    for (qsizetype at = 0; at < fileBytes.size();) {
-        const qsizetype end = pieceEnd(fileBytes, at, qsizetype(1) << 20);
-        cursor.insertText(withLongLinesBroken(ansi::decode(fileBytes.sliced(at, end - at)), run));
-        at = end;
-    }
-    if (!fileBytes.isEmpty() && fileBytes.back() != '\n' && fileBytes.back() != '\r')
-        cursor.insertText(QStringLiteral("\n"));
+    insertLog(cursor, fileBytes.sliced(ansi::byteOrderMark(m_encoding).size()));
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
     doc->setModified(false);
+}
+
+void LogPane::appendLog(QByteArrayView appended) {
+    QTextDocument* doc = document();
+    const bool modified = doc->isModified();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    insertLog(cursor, appended);
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(modified);
+}
+
+void LogPane::insertLog(QTextCursor& cursor, QByteArrayView bytes) const {
+    // Decoded a megabyte at a time: the document keeps its own copy of the text, and a
+    // decoded copy of a whole 40 MB log beside it would cost 80 MB more.
+    qsizetype run = 0;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype end = pieceEnd(bytes, at, qsizetype(1) << 20);
+        cursor.insertText(
+            withLongLinesBroken(ansi::decodeAs(bytes.sliced(at, end - at), m_encoding), run));
+        at = end;
+    }
+    if (!bytes.isEmpty() && bytes.back() != '\n' && bytes.back() != '\r')
+        cursor.insertText(QStringLiteral("\n"));
 }
 
 void LogPane::resizeEvent(QResizeEvent* event) {

@@ -39,6 +39,21 @@ QModelIndex ReportModel::sessionIndex(qsizetype session) const {
     return createIndex(int(session), 0, idOf({Kind::Session, session}));
 }
 
+qsizetype ReportModel::sessionAt(const QModelIndex& index) const {
+    if (!index.isValid())
+        return -1;
+    const Node node = nodeOf(index);
+    switch (node.kind) {
+    case Kind::Root:
+        return -1;
+    case Kind::Session:
+        return node.number;
+    case Kind::Line:
+        return m_tree.sessionOfLine(node.number);
+    }
+    return -1;
+}
+
 QModelIndex ReportModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || column != 0 || row >= rowCount(parent))
         return {};

@@ -17,6 +17,9 @@ public:
 
     const ReportTree& tree() const { return m_tree; }
     QModelIndex rootIndex() const { return index(0, 0); }
+    // The session of a session node or of one of its lines; -1 for the root.
+    qsizetype sessionAt(const QModelIndex& index) const;
+    QModelIndex sessionIndex(qsizetype session) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -34,7 +37,6 @@ private:
 
     static quintptr idOf(Node node);
     static Node nodeOf(const QModelIndex& index);
-    QModelIndex sessionIndex(qsizetype session) const;
 
     ReportTree m_tree;
 };

@@ -5,16 +5,22 @@
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
 #include "reports/reportswindowlayout.h"
+#include "reports/sessiondialog.h"
+#include "session/logcorrections.h"
 #include "session/sessionlog.h"
 #include "storage/datafiles.h"
 #include "storage/textfile.h"
 #include "ui/dialogs.h"
 
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
 #include <QTreeView>
 
-ReportsWindow::ReportsWindow(SessionLog& log, Dialogs& dialogs, LogPrinter& printer,
-                             QWidget* parent)
+ReportsWindow::ReportsWindow(SessionLog& log, LogCorrections& corrections, Dialogs& dialogs,
+                             LogPrinter& printer, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_logPane(new LogPane(this))
@@ -23,6 +29,7 @@ ReportsWindow::ReportsWindow(SessionLog& log, Dialogs& dialogs, LogPrinter& prin
     , m_saveButton(new QPushButton(QStringLiteral("Save Log"), this))
     , m_printButton(new QPushButton(QStringLiteral("Print Log"), this))
     , m_log(log)
+    , m_corrections(corrections)
     , m_dialogs(dialogs)
     , m_printer(printer) {
     namespace L = reportswindowlayout;
@@ -55,6 +62,11 @@ ReportsWindow::ReportsWindow(SessionLog& log, Dialogs& dialogs, LogPrinter& prin
     connect(m_clearButton, &QPushButton::clicked, this, &ReportsWindow::clearLog);
     connect(m_saveButton, &QPushButton::clicked, this, &ReportsWindow::saveLog);
     connect(m_printButton, &QPushButton::clicked, this, &ReportsWindow::printLog);
+    // Right-click, the menu key, or Shift+F10.
+    m_reportTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_reportTree->installEventFilter(this);
+    connect(m_reportTree, &QWidget::customContextMenuRequested, this, &ReportsWindow::showTreeMenu);
+    connect(&m_log, &SessionLog::written, this, &ReportsWindow::refresh);
 }
 
 ReportsWindow::~ReportsWindow() = default;
@@ -71,7 +83,7 @@ QByteArray ReportsWindow::readLog() {
 }
 
 void ReportsWindow::loadLog() {
-    // Once per window: an open window keeps what it showed when it was opened.
+    // Once per window; from then on the window follows the log.
     if (m_report)
         return;
     QByteArray bytes = readLog();
@@ -81,6 +93,122 @@ void ReportsWindow::loadLog() {
     m_report = new ReportModel(ReportTree::build(std::move(bytes)), this);
     m_reportTree->setModel(m_report);
     m_reportTree->expand(m_report->rootIndex());
+}
+
+void ReportsWindow::refresh() {
+    if (!m_report)
+        return;
+    QByteArray bytes = readLog();
+    const QByteArray& shown = m_report->tree().bytes();
+    // Lines only appended join the pane's text, and what the user typed there stays; a log
+    // changed anywhere else is shown anew.
+    if (bytes.startsWith(shown) && !shown.isEmpty())
+        m_logPane->appendLog(QByteArrayView(bytes).sliced(shown.size()));
+    else
+        m_logPane->showLog(bytes);
+    QSet<QString> open;
+    for (qsizetype s = 0; s < m_report->tree().sessionCount(); ++s) {
+        if (m_reportTree->isExpanded(m_report->sessionIndex(s)))
+            open.insert(m_report->tree().sessionKey(s));
+    }
+    const int scrolled = m_reportTree->verticalScrollBar()->value();
+    ReportModel* old = m_report;
+    m_report = new ReportModel(ReportTree::build(std::move(bytes)), this);
+    m_reportTree->setModel(m_report);
+    delete old;
+    m_reportTree->expand(m_report->rootIndex());
+    for (qsizetype s = 0; s < m_report->tree().sessionCount(); ++s) {
+        if (open.contains(m_report->tree().sessionKey(s)))
+            m_reportTree->expand(m_report->sessionIndex(s));
+    }
+    m_reportTree->verticalScrollBar()->setValue(scrolled);
+}
+
+bool ReportsWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Shift+F10 opens the menu, as the menu key does.
+    if (watched == m_reportTree && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const QRect current = m_reportTree->visualRect(m_reportTree->currentIndex());
+            showTreeMenu(current.isValid() ? current.center() : QPoint(8, 8));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReportsWindow::showTreeMenu(const QPoint& at) {
+    if (!m_report)
+        return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QModelIndex index =
+        m_reportTree->indexAt(at).isValid()
+            ? m_reportTree->indexAt(at)
+            : (at == QPoint(8, 8) ? m_reportTree->currentIndex() : QModelIndex());
+    const qsizetype session = m_report->sessionAt(index);
+    if (session >= 0 && !m_report->tree().recordBytes(session).isEmpty()) {
+        menu->addAction(QStringLiteral("Correct…"), this,
+                        [this, session] { correctSession(session); });
+        menu->addAction(QStringLiteral("Delete…"), this,
+                        [this, session] { deleteSession(session); });
+        menu->addSeparator();
+    }
+    menu->addAction(QStringLiteral("Add a session…"), this, &ReportsWindow::addSession);
+    QAction* undo =
+        menu->addAction(QStringLiteral("Undo last change"), this, &ReportsWindow::undoLastChange);
+    undo->setEnabled(m_corrections.canUndo());
+    menu->popup(m_reportTree->viewport()->mapToGlobal(at));
+}
+
+RecordRef ReportsWindow::recordOf(qsizetype session) const {
+    const ReportTree& tree = m_report->tree();
+    return {tree.recordStart(session), tree.recordBytes(session).toByteArray()};
+}
+
+void ReportsWindow::correctSession(qsizetype session) {
+    const RecordRef record = recordOf(session);
+    const std::variant<SessionFields, QString> read = m_corrections.read(record);
+    if (const QString* why = std::get_if<QString>(&read)) {
+        m_dialogs.messageBox(this, Dialogs::Message::plain(*why));
+        return;
+    }
+    const QString title = QStringLiteral("Correct ") + m_report->tree().sessionText(session);
+    auto* dialog = new SessionDialog(
+        title, std::get<SessionFields>(read), m_corrections.editor().stamps().locale(),
+        QDate::currentDate(),
+        [this, record](const SessionFields& fields) {
+            return m_corrections.correct(record, fields);
+        },
+        this);
+    dialog->open();
+}
+
+void ReportsWindow::deleteSession(qsizetype session) {
+    const RecordRef record = recordOf(session);
+    const ReportTree& tree = m_report->tree();
+    const QString question =
+        QStringLiteral("Delete %1 from the log?").arg(tree.sessionText(session).trimmed());
+    m_dialogs.messageBox(this, Dialogs::Message::question(question),
+                         [this, record](Dialogs::Answer answer) {
+                             if (answer != Dialogs::Answer::Yes)
+                                 return;
+                             if (const auto why = m_corrections.remove(record))
+                                 warn(*why);
+                         });
+}
+
+void ReportsWindow::addSession() {
+    auto* dialog = new SessionDialog(
+        QStringLiteral("Add a session"), SessionFields{}, m_corrections.editor().stamps().locale(),
+        QDate::currentDate(),
+        [this](const SessionFields& fields) { return m_corrections.add(fields); }, this);
+    dialog->open();
+}
+
+void ReportsWindow::undoLastChange() {
+    if (const auto why = m_corrections.undo())
+        warn(*why);
 }
 
 void ReportsWindow::clearLog() {

@@ -25,7 +25,7 @@ public:
         LogRecordReader::read(bytes, [this](const LogRecord& record) { add(record); });
         // Lines that belong to no session yet are shown on their own rather than vanish.
         if (m_tree.m_sessions.empty() && current() > 0)
-            m_tree.m_sessions.push_back({0, label(0, current())});
+            m_tree.m_sessions.push_back({0, label(0, current()), {}});
     }
 
 private:
@@ -42,8 +42,9 @@ private:
         // they join it.
         if (record.shape == LogRecord::Shape::Loose)
             return;
-        m_tree.m_sessions.push_back(
-            {m_tree.m_sessions.empty() ? 0 : first, label(first, current())});
+        m_tree.m_sessions.push_back({m_tree.m_sessions.empty() ? 0 : first,
+                                     label(first, current()),
+                                     {record.start, record.end - record.start}});
     }
 
     // The text after the first "[Started]" of the lines, up to a second one in that line; for
@@ -73,6 +74,7 @@ private:
 ReportTree ReportTree::build(QByteArray fileBytes) {
     ReportTree tree;
     tree.m_bytes = std::move(fileBytes);
+    tree.m_encoding = ansi::detectEncoding(tree.m_bytes);
     Builder(tree).run();
     tree.m_lines.shrink_to_fit();
     return tree;
@@ -80,6 +82,10 @@ ReportTree ReportTree::build(QByteArray fileBytes) {
 
 ReportTree ReportTree::fromText(QStringView text) {
     return build(ansi::encode(text));
+}
+
+QByteArrayView ReportTree::recordBytes(qsizetype session) const {
+    return view(m_sessions[size_t(session)].record);
 }
 
 QString ReportTree::sessionKey(qsizetype session) const {
@@ -92,8 +98,12 @@ QString ReportTree::sessionText(qsizetype session) const {
     return text;
 }
 
+QString ReportTree::decode(Span span) const {
+    return ansi::decodeAs(view(span), m_encoding);
+}
+
 QString ReportTree::projectText(qsizetype session) const {
-    return ansi::decode(view(m_sessions[size_t(session)].project));
+    return decode(m_sessions[size_t(session)].project);
 }
 
 qsizetype ReportTree::lineCount(qsizetype session) const {
@@ -106,7 +116,7 @@ QString ReportTree::lineKey(qsizetype line) const {
 }
 
 QString ReportTree::lineText(qsizetype line) const {
-    return ansi::decode(view(m_lines[size_t(line)]));
+    return decode(m_lines[size_t(line)]);
 }
 
 qsizetype ReportTree::sessionOfLine(qsizetype line) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/ansitext.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,7 +14,7 @@
 // A log holds hundreds of thousands of lines, so the tree keeps the file's bytes once and
 // refers into them: a line is a span of the bytes, a session is the index of its first line
 // and the span of its project name. Every node's text, key and parent is computed when asked
-// for; texts are decoded from Windows-1252 then.
+// for; texts are decoded then, from Windows-1252 or, in a log kept as UTF-8, from UTF-8.
 class ReportTree {
 public:
     static inline const QString RootKey = QStringLiteral("main");
@@ -40,6 +42,13 @@ public:
     QString sessionText(qsizetype session) const;
     QString projectText(qsizetype session) const;
     qsizetype firstLine(qsizetype session) const { return m_sessions[size_t(session)].firstLine; }
+    // The bytes of the session's record in the file, from its begin marker to its end marker;
+    // empty for lines that belong to no record.
+    QByteArrayView recordBytes(qsizetype session) const;
+    qsizetype recordStart(qsizetype session) const {
+        return m_sessions[size_t(session)].record.start;
+    }
+    const QByteArray& bytes() const { return m_bytes; }
     qsizetype lineCount(qsizetype session) const;
 
     // Lines are numbered across all sessions, as their keys are.
@@ -55,6 +64,7 @@ private:
     struct Session {
         qsizetype firstLine = 0;
         Span project;
+        Span record;
     };
     class Builder;
 
@@ -62,7 +72,10 @@ private:
         return QByteArrayView(m_bytes).sliced(span.start, span.length);
     }
 
+    QString decode(Span span) const;
+
     QByteArray m_bytes;
+    ansi::Encoding m_encoding = ansi::Encoding::Windows1252;
     std::vector<Span> m_lines;
     std::vector<Session> m_sessions;
 };

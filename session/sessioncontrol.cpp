@@ -4,6 +4,7 @@
 #include "session/projectlist.h"
 #include "session/sessionlog.h"
 #include "session/sessionmodel.h"
+#include "storage/logformat.h"
 #include "storage/logtail.h"
 #include "storage/onelinetext.h"
 
@@ -34,6 +35,11 @@ Refused SessionControl::checkText(const QString& text, QStringView what) const {
 Refused SessionControl::checkName(const QString& name) const {
     if (name.isEmpty())
         return refusal(Refusal::Kind::NoName, QStringLiteral("Please enter a project name"));
+    if (!logformat::canStartRecord(name)) {
+        return refusal(
+            Refusal::Kind::NoName,
+            QStringLiteral("A project name cannot end with \"%1\".").arg(logformat::BeginMarker));
+    }
     return checkText(name, u"project name");
 }
 

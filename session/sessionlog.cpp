@@ -33,9 +33,66 @@ FileResult SessionLog::write(QStringView lines) {
 }
 
 FileResult SessionLog::clear() {
-    FileResult result = textfile::writeWhole(m_path, ansi::encode(ansi::LineEnd));
-    if (result.ok())
-        emit written();
+    const textfile::Read read = textfile::readWhole(m_path);
+    if (!read.result)
+        return read.result;
+    // A log kept as UTF-8 keeps its mark.
+    const ansi::Encoding encoding = ansi::detectEncoding(read.bytes);
+    return apply({0, read.bytes, ansi::encodeFile(ansi::LineEnd, encoding)});
+}
+
+QString SessionLog::undoPath() const {
+    return undofile::path(m_recoveryFolder, m_path);
+}
+
+bool SessionLog::canUndo() const {
+    return undofile::load(undoPath()).edit.has_value();
+}
+
+FileResult SessionLog::apply(const LogEdit& edit) {
+    const textfile::Read read = textfile::readWhole(m_path);
+    if (!read.result)
+        return read.result;
+    const std::optional<QByteArray> changed = edit.applyTo(read.bytes);
+    if (!changed) {
+        return FileResult::failure(m_path, QStringLiteral("the log has changed since it was "
+                                                          "read"));
+    }
+    const QString undo = undoPath();
+    const textfile::Read previousUndo = textfile::readWhole(undo);
+    if (FileResult kept = undofile::save(undo, edit); !kept.ok())
+        return kept;
+    FileResult result = textfile::writeWhole(m_path, *changed);
+    if (!result.ok()) {
+        // The change was not made: the undo kept before it stands again.
+        (void)(previousUndo.bytes.isEmpty() ? undofile::remove(undo)
+                                            : textfile::writeWhole(undo, previousUndo.bytes));
+        return result;
+    }
+    emit written();
+    return result;
+}
+
+FileResult SessionLog::undoLastChange() {
+    const QString undo = undoPath();
+    const undofile::Load load = undofile::load(undo);
+    if (!load.result)
+        return load.result;
+    if (!load.edit)
+        return FileResult::failure(undo, QStringLiteral("there is no change to undo"));
+    const textfile::Read read = textfile::readWhole(m_path);
+    if (!read.result)
+        return read.result;
+    const std::optional<QByteArray> restored = load.edit->reversed().applyTo(read.bytes);
+    if (!restored) {
+        return FileResult::failure(m_path, QStringLiteral("the log no longer holds the last "
+                                                          "change"));
+    }
+    FileResult result = textfile::writeWhole(m_path, *restored);
+    if (!result.ok())
+        return result;
+    (void)undofile::remove(undo);
+    emit written();
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/fileresult.h"
+#include "storage/logedit.h"
 
 #include <QObject>
 #include <QString>
@@ -27,8 +28,19 @@ public:
     // Appends whatever waits, then the lines, then CR LF. A failure keeps all of it for the
     // next write.
     FileResult write(QStringView lines = {});
-    // "Clear Log and Exit": the log becomes a single empty line. Lines that wait stay waiting.
+    // "Clear Log and Exit": the log becomes a single empty line, and the clearing can be
+    // undone. Lines that wait stay waiting.
     FileResult clear();
+
+    // A change made on purpose (see LogEdit), to the log as it is now: the log is replaced
+    // whole and at once, or not at all. The bytes it replaces are kept first, so that
+    // undoLastChange() can put them back until the next change, also after a restart; a change
+    // whose undo cannot be kept is not made.
+    FileResult apply(const LogEdit& edit);
+    // Whether there is a change to undo.
+    bool canUndo() const;
+    FileResult undoLastChange();
+    QString undoPath() const;
 
     // Lines that writes could not append, each ended by CR LF.
     const QString& unwritten() const { return m_unwritten; }

@@ -83,6 +83,16 @@ void SessionModel::start(const QString& project, const QString& startingComment,
     finishStart(startingComment);
 }
 
+void SessionModel::moveStart(const QDateTime& at) {
+    if (!m_running)
+        return;
+    m_startedAt = wholeSecond(at);
+    m_startStamp = m_dateText.format(m_startedAt);
+    emit startMoved();
+    if (m_lastSecond)
+        setElapsedText(elapsed::text(m_startedAt, m_clock.now()));
+}
+
 void SessionModel::stop() {
     finishStop(m_clock.now());
 }

@@ -64,6 +64,9 @@ public:
     void start(const QString& project, const QString& startingComment, const QDateTime& at = {});
     // Stop: stamps the stop, stops the clock, and writes the stop lines with the elapsed time.
     void stop();
+    // The running session started at another moment than its stamp says: its start lines have
+    // been written anew, and the clock counts from there.
+    void moveStart(const QDateTime& at);
     // Stop as if at an earlier moment of the session: the stop stamp and the total time are
     // taken at that moment, to the whole second.
     void stopAt(const QDateTime& when);
@@ -81,6 +84,8 @@ signals:
     // The prompt interval has come round: the user is to be asked what they are doing.
     void promptDue();
     void started();
+    // The start of the running session was moved.
+    void startMoved();
     // The start lines are written, with the starting comment.
     void startFinished();
     void stopped();

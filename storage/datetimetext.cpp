@@ -49,3 +49,15 @@ std::optional<QDateTime> DateTimeText::parse(QStringView text) const {
         return date.startOfDay();
     return std::nullopt;
 }
+
+std::optional<QDateTime> DateTimeText::moment(QDate date, QTime time) {
+    const QDateTime at(date, time);
+    if (!at.isValid())
+        return std::nullopt;
+    // Qt takes the later of two moments with the same wall-clock time; the log's readers and
+    // the user's typing take the earlier, as QLocale's parser does.
+    const QDateTime earlier = at.addSecs(-3600);
+    if (earlier.date() == date && earlier.time() == time)
+        return earlier;
+    return at;
+}

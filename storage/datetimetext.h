@@ -16,6 +16,11 @@ public:
     QString format(const QDateTime& when) const;
     std::optional<QDateTime> parse(QStringView text) const;
 
+    // The local moment a stamp's date and time name. In the hour that repeats when summer time
+    // ends, the first of the two; a time in the hour skipped when it starts names no moment.
+    static std::optional<QDateTime> moment(QDate date, QTime time);
+
+    const QLocale& locale() const { return m_locale; }
     const QString& dateFormat() const { return m_dateFormat; }
     const QString& timeFormat() const { return m_timeFormat; }
 

@@ -65,13 +65,35 @@ QString stopLines(const QString& stamp, const QString& project, const QString& e
 }
 
 QString noteLine(const QString& stamp, const QString& note) {
-    // The note window gives LF line breaks; the log wants CR LF everywhere.
-    return taggedLine(stamp, NotesTag, textlines::withCrLf(note));
+    // The note window gives LF line breaks; the log wants CR LF everywhere. A further line
+    // that would read as a marker or a stamped line of its own (a record pasted into a note)
+    // is indented by a tab, which keeps it the user's text.
+    QString text;
+    text.reserve(note.size() + 16);
+    bool first = true;
+    textlines::forEach(note, [&](textlines::Line line) {
+        const QStringView part = QStringView(note).sliced(line.start, line.length);
+        const LineKind kind = classify(ansi::encodeAs(part, ansi::Encoding::Utf8)).kind;
+        if (!first && kind != LineKind::Other && kind != LineKind::Empty)
+            text += u'\t';
+        text += part;
+        if (line.end != textlines::LineEnd::None)
+            text += ansi::LineEnd;
+        first = false;
+    });
+    return taggedLine(stamp, NotesTag, text);
+}
+
+bool canStartRecord(const QString& project) {
+    return !project.endsWith(BeginMarker);
 }
 
 Line classify(QByteArrayView line) {
     if (line.isEmpty())
         return {LineKind::Empty, {}, {}};
+    // A further line of a note that would read as something else is written indented.
+    if (line.startsWith('\t'))
+        return {};
     if (line == bytes(EndMarker))
         return {LineKind::End, {}, {}};
     if (line.endsWith(bytes(BeginMarker))) {

@@ -37,8 +37,14 @@ QString startingCommentLine(const QString& stamp, const QString& comment);
 // adds the second.
 QString stopLines(const QString& stamp, const QString& project, const QString& elapsedText);
 
-// One note; each further line of a multi-line note becomes a log line of its own.
+// One note; each further line of a multi-line note becomes a log line of its own. A further
+// line that would read as a marker, a stamped line or a total is written after a tab, so that
+// no note can make a record the user did not start and stop.
 QString noteLine(const QString& stamp, const QString& note);
+
+// Whether the started line of a session on this project reads back as one: a name that ends
+// with the begin marker would read as a line whose end was lost.
+bool canStartRecord(const QString& project);
 
 enum class LineKind : quint8 {
     Empty,
@@ -61,7 +67,8 @@ struct Line {
     QByteArrayView text;
 };
 
-// What a line of the file is, its line end left off. A stamped line is the stamp, a space, a
+// What a line of the file is, its line end left off. A line that starts with a tab is a
+// further line of a note. A stamped line is the stamp, a space, a
 // tag, a space and the text. Stamps of some locales hold brackets of their own, so its tag is
 // the first bracket after a space that opens a tag of the log; a note that quotes a tag is
 // still a note.

@@ -1,8 +1,8 @@
 #include "storage/logrecovery.h"
 
+#include "storage/datafiles.h"
 #include "storage/textfile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,13 +10,7 @@
 namespace logrecovery {
 
 QString path(const QString& dataFolder, const QString& logPath) {
-    if (dataFolder.isEmpty())
-        return {};
-    const QByteArray key = QFileInfo(logPath).absoluteFilePath().toUtf8();
-    const QByteArray id = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(12);
-    return QDir::toNativeSeparators(
-        QDir(dataFolder)
-            .filePath(QStringLiteral("Unwritten log lines %1.txt").arg(QString::fromLatin1(id))));
+    return datafiles::perLog(dataFolder, logPath, u"Unwritten log lines", u".txt");
 }
 
 FileResult save(const QString& path, QStringView lines, ansi::Encoding encoding) {

@@ -65,8 +65,11 @@ FileResult runRewrite(Rewrite rewrite, const QString& path) {
                         path);
     case Rewrite::ProjectList:
         return SaveProjectList(path, {QStringLiteral("Alpha")});
-    case Rewrite::ClearedLog:
-        return SessionLog(path, QString()).clear();
+    case Rewrite::ClearedLog: {
+        // The cleared bytes are kept elsewhere, where there is room.
+        const QTemporaryDir undoFolder;
+        return SessionLog(path, undoFolder.path()).clear();
+    }
     }
     return FileResult::success();
 }

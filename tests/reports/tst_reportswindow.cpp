@@ -1,9 +1,9 @@
 // The Reports window, driven through its controls as the user drives it.
 #include "reports/reportswindow.h"
-#include "session/sessionlog.h"
 #include "tests/support/fakedialogs.h"
 #include "tests/support/fakeprinter.h"
 #include "tests/support/files.h"
+#include "tests/support/sessionrig.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -68,7 +68,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeDialogs> m_dialogs;
-    std::unique_ptr<SessionLog> m_log;
+    std::unique_ptr<SessionRig> m_rig;
     FakePrinter m_printer;
     QPointer<ReportsWindow> m_window;
 };
@@ -85,8 +85,9 @@ void TestReportsWindow::cleanup() {
 }
 
 ReportsWindow* TestReportsWindow::openWindow(const QString& folder) {
-    m_log = std::make_unique<SessionLog>(QDir(folder).filePath(u"Tasks.txt"_qs), QString());
-    m_window = new ReportsWindow(*m_log, *m_dialogs, m_printer);
+    m_rig = std::make_unique<SessionRig>(QDateTime(QDate(2008, 6, 3), QTime(12, 0)),
+                                         QDir(folder).filePath(u"Tasks.txt"_qs));
+    m_window = new ReportsWindow(m_rig->log, m_rig->corrections, *m_dialogs, m_printer);
     m_window->loadLog();
     return m_window;
 }

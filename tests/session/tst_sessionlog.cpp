@@ -127,6 +127,56 @@ private slots:
         QCOMPARE(readBytes(rig.path), QByteArray("\r\nstart\r\n"));
         QCOMPARE(written.size(), 2);
     }
+
+    // A change is made to the log as it is, lines appended since it was worked out included,
+    // and can be undone exactly, also by the next run of the program.
+    void aChangeKeepsWhatWasAppendedAndIsUndoneAfterARestart() {
+        LogRig rig;
+        QVERIFY(writeBytes(rig.path, "old record\r\nnext\r\n"));
+        const LogEdit edit{0, "old record", "new record"};
+        {
+            const auto log = rig.open();
+            QVERIFY(log->write(u"appended"_qs).ok());
+            QVERIFY(log->apply(edit).ok());
+            QCOMPARE(readBytes(rig.path), QByteArray("new record\r\nnext\r\nappended\r\n"));
+        }
+        const auto next = rig.open();
+        QVERIFY(next->canUndo());
+        QVERIFY(next->write(u"later"_qs).ok());
+        QVERIFY(next->undoLastChange().ok());
+        QCOMPARE(readBytes(rig.path), QByteArray("old record\r\nnext\r\nappended\r\nlater\r\n"));
+        QVERIFY(!next->canUndo());
+    }
+
+    void aClearingIsUndoneWhole() {
+        LogRig rig;
+        const QByteArray before = "<!--  BEGIN SESSION //-->\r\nx [Started] A\r\n";
+        QVERIFY(writeBytes(rig.path, before));
+        const auto log = rig.open();
+        QVERIFY(log->clear().ok());
+        QCOMPARE(readBytes(rig.path), QByteArray("\r\n"));
+        QVERIFY(log->undoLastChange().ok());
+        QCOMPARE(readBytes(rig.path), before);
+    }
+
+    void aChangeThatCannotBeWrittenLeavesTheLogAndTheUndoAsTheyWere() {
+        LogRig rig;
+        QVERIFY(writeBytes(rig.path, "a\r\nb\r\n"));
+        const auto log = rig.open();
+        QVERIFY(log->apply({0, "a", "A"}).ok());
+        const QByteArray undo = readBytes(log->undoPath());
+        // The log's folder taken away: the rewrite cannot be made.
+        QVERIFY(QFile::rename(rig.dir.path(), rig.dir.path() + u"-gone"_qs));
+        const FileResult failed = log->apply({2, "\r\nb", "\r\nB"});
+        QVERIFY(QFile::rename(rig.dir.path() + u"-gone"_qs, rig.dir.path()));
+        QVERIFY(!failed.ok());
+        QCOMPARE(failed.path(), rig.path);
+        QCOMPARE(readBytes(rig.path), QByteArray("A\r\nb\r\n"));
+        QCOMPARE(readBytes(log->undoPath()), undo);
+        // A change worked out from bytes the log no longer holds is not made.
+        QVERIFY(!log->apply({0, "a", "x"}).ok());
+        QCOMPARE(readBytes(rig.path), QByteArray("A\r\nb\r\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSessionLog)

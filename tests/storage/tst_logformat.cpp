@@ -1,4 +1,5 @@
 #include "storage/logformat.h"
+#include "storage/logrecordreader.h"
 
 #include <QtTest>
 
@@ -87,6 +88,42 @@ private slots:
         QFETCH(bool, begins);
         const QByteArray line = before + "<!--  BEGIN SESSION //-->";
         QCOMPARE(logformat::classify(line).kind == LineKind::Begin, begins);
+    }
+
+    // A record copied from the Reports pane into a note stays the note's text: the log still
+    // holds one session, of the project that was started, with its own stop and total.
+    void aNoteHoldingAPastedRecordForgesNoSession() {
+        const QString pasted = u"see below:\n"
+                               "<!--  BEGIN SESSION //-->\n"
+                               "1/1/2008 8:00:00 AM [Started] Phantom\n"
+                               "1/1/2008 8:00:00 AM [Starting Comments] forged\n"
+                               "1/6/2008 8:00:00 AM [Stopped] Phantom\n"
+                               "[Total Time] 5d 0h 0m 0s\n"
+                               "<!--  END SESSION  -->\n"
+                               "x<!--  BEGIN SESSION //-->"_qs;
+        const QString note = logformat::noteLine(u"6/3/2008 9:30:00 AM"_qs, pasted);
+        QVERIFY2(note.contains(u"\r\n\t<!--  BEGIN SESSION //-->\r\n\t1/1/2008"_qs),
+                 qPrintable(note));
+        const QString log =
+            logformat::startLines(u"6/3/2008 9:00:00 AM"_qs, u"Real"_qs) + u"\r\n"_qs + note +
+            u"\r\n"_qs +
+            logformat::stopLines(u"6/3/2008 10:00:00 AM"_qs, u"Real"_qs, u"0d 1h 0m 0s"_qs) +
+            u"\r\n"_qs;
+        const QByteArray bytes = log.toLatin1();
+        int records = 0;
+        LogRecordReader::read(bytes, [&](const LogRecord& r) {
+            ++records;
+            QCOMPARE(int(r.shape), int(LogRecord::Shape::Whole));
+            QCOMPARE(r.started()->line.text.toByteArray(), QByteArray("Real"));
+            QCOMPARE(r.stopped()->line.text.toByteArray(), QByteArray("Real"));
+            QCOMPARE(r.total()->line.text.toByteArray(), QByteArray("0d 1h 0m 0s"));
+        });
+        QCOMPARE(records, 1);
+    }
+
+    void aProjectNameCannotEndARecord() {
+        QVERIFY(logformat::canStartRecord(u"Website <!--  END SESSION  -->"_qs));
+        QVERIFY(!logformat::canStartRecord(u"Website <!--  BEGIN SESSION //-->"_qs));
     }
 };
 

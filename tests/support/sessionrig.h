@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/logcorrections.h"
 #include "session/sessionlog.h"
 #include "session/sessionmodel.h"
 #include "tests/support/fakeclock.h"
@@ -11,13 +12,15 @@
 #include <memory>
 
 // A session model on fake time, from 9:00:05 on 6/3/2008 unless told otherwise, writing its
-// log into a temporary folder with United States stamps, and keeping lines it could not write
-// in a second temporary folder.
+// log into a temporary folder (or the log named) with United States stamps, keeping lines it
+// could not write and its last change in a second temporary folder.
 struct SessionRig {
-    explicit SessionRig(const QDateTime& start = QDateTime(QDate(2008, 6, 3), QTime(9, 0, 5)))
+    explicit SessionRig(const QDateTime& start = QDateTime(QDate(2008, 6, 3), QTime(9, 0, 5)),
+                        const QString& logFile = {})
         : clock(start)
-        , log(dir.filePath(u"Tasks.txt"_qs), recoveryDir.path())
-        , session(clock, makeTimer(), QLocale(QStringLiteral("en_US")), log) {}
+        , log(logFile.isEmpty() ? dir.filePath(u"Tasks.txt"_qs) : logFile, recoveryDir.path())
+        , session(clock, makeTimer(), QLocale(QStringLiteral("en_US")), log)
+        , corrections(log, session, clock) {}
 
     void runSeconds(int seconds) {
         for (int i = 0; i < seconds; ++i) {
@@ -26,7 +29,7 @@ struct SessionRig {
         }
     }
     void runMinutes(int minutes) { runSeconds(60 * minutes); }
-    QString logPath() const { return dir.filePath(u"Tasks.txt"_qs); }
+    QString logPath() const { return log.path(); }
     QByteArray logBytes() const { return readBytes(logPath()); }
 
     QTemporaryDir dir;
@@ -35,6 +38,7 @@ struct SessionRig {
     ManualTimer* timer = nullptr;
     SessionLog log;
     SessionModel session;
+    LogCorrections corrections;
 
 private:
     std::unique_ptr<SecondTimer> makeTimer() {

@@ -1,4 +1,4 @@
-#include "reports/stampreader.h"
+#include "storage/stampreader.h"
 #include "tests/support/sessionlogtext.h"
 
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "reports/stampreader.h"
+#include "storage/stampreader.h"
 
 StampReader::StampReader(const QLocale& locale)
     : m_text(locale)
