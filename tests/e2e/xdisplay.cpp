@@ -72,9 +72,32 @@ bool XDisplay::startWindowManager() {
     const bool managed =
         QTest::qWaitFor([this] { return run(QStringLiteral("wmctrl"), {QStringLiteral("-m")}).ok; },
                         StartTimeoutMs);
-    if (!managed)
+    if (!managed) {
         m_error = QStringLiteral("openbox did not take the display ") + m_name;
-    return managed;
+        return false;
+    }
+    // Taking the screen is openbox's first step, not its last: it goes on to read its settings
+    // and load its theme and fonts (seconds on a loaded machine, or while fontconfig rebuilds a
+    // stale cache), and openbox 3.6 reads the X events that come in meanwhile into a queue of
+    // its own, which its event loop does not look at until the next event reaches it. A window
+    // mapped in that time stays unmapped and unmanaged, its map request unanswered, for as long
+    // as nothing else happens on the display. So the display is ready only once openbox has
+    // answered a request from its event loop: "show the desktop" and back, asked again at each
+    // try, since each request also wakes up a waiting openbox.
+    const bool answering =
+        QTest::qWaitFor([this] { return askShowingDesktop(true); }, StartTimeoutMs) &&
+        QTest::qWaitFor([this] { return askShowingDesktop(false); }, StartTimeoutMs);
+    if (!answering)
+        m_error = QStringLiteral("openbox did not answer on the display ") + m_name;
+    return answering;
+}
+
+bool XDisplay::askShowingDesktop(bool showing) const {
+    run(QStringLiteral("wmctrl"),
+        {QStringLiteral("-k"), showing ? QStringLiteral("on") : QStringLiteral("off")});
+    const Result state = run(QStringLiteral("xprop"),
+                             {QStringLiteral("-root"), QStringLiteral("_NET_SHOWING_DESKTOP")});
+    return state.ok && state.out.trimmed().endsWith(showing ? "= 1" : "= 0");
 }
 
 QProcessEnvironment XDisplay::environment() const {

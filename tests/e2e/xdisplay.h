@@ -36,6 +36,8 @@ public:
 private:
     bool startServer();
     bool startWindowManager();
+    // Asks openbox to show the desktop, or to stop, and tells whether it now says so.
+    bool askShowingDesktop(bool showing) const;
 
     QProcess m_server;
     QProcess m_windowManager;
