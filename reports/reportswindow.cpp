@@ -12,6 +12,7 @@
 #include "storage/textfile.h"
 #include "ui/dialogs.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -63,9 +64,8 @@ ReportsWindow::ReportsWindow(SessionLog& log, LogCorrections& corrections, Dialo
     connect(m_saveButton, &QPushButton::clicked, this, &ReportsWindow::saveLog);
     connect(m_printButton, &QPushButton::clicked, this, &ReportsWindow::printLog);
     // Right-click, the menu key, or Shift+F10.
-    m_reportTree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_reportTree->installEventFilter(this);
-    connect(m_reportTree, &QWidget::customContextMenuRequested, this, &ReportsWindow::showTreeMenu);
+    m_reportTree->viewport()->installEventFilter(this);
     connect(&m_log, &SessionLog::written, this, &ReportsWindow::refresh);
 }
 
@@ -125,27 +125,37 @@ void ReportsWindow::refresh() {
 }
 
 bool ReportsWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Shift+F10 opens the menu, as the menu key does.
+    // From the keyboard the menu is for the current node; from the mouse, for the node under
+    // it. Shift+F10 opens it as the menu key does.
+    const auto forCurrent = [this] {
+        const QModelIndex current = m_reportTree->currentIndex();
+        const QRect shown = m_reportTree->visualRect(current);
+        showTreeMenu(shown.isValid() ? shown.center() : QPoint(0, 0), current);
+    };
+    if ((watched == m_reportTree->viewport() || watched == m_reportTree) &&
+        event->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        if (menu->reason() == QContextMenuEvent::Keyboard)
+            forCurrent();
+        else
+            showTreeMenu(menu->pos(), m_reportTree->indexAt(menu->pos()));
+        return true;
+    }
     if (watched == m_reportTree && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            const QRect current = m_reportTree->visualRect(m_reportTree->currentIndex());
-            showTreeMenu(current.isValid() ? current.center() : QPoint(8, 8));
+            forCurrent();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void ReportsWindow::showTreeMenu(const QPoint& at) {
+void ReportsWindow::showTreeMenu(const QPoint& at, const QModelIndex& index) {
     if (!m_report)
         return;
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const QModelIndex index =
-        m_reportTree->indexAt(at).isValid()
-            ? m_reportTree->indexAt(at)
-            : (at == QPoint(8, 8) ? m_reportTree->currentIndex() : QModelIndex());
     const qsizetype session = m_report->sessionAt(index);
     if (session >= 0 && !m_report->tree().recordBytes(session).isEmpty()) {
         menu->addAction(QStringLiteral("Correct…"), this,

@@ -43,7 +43,8 @@ protected:
 
 private:
     void refresh();
-    void showTreeMenu(const QPoint& at);
+    // at: where, in the tree's viewport; index: the node it is for.
+    void showTreeMenu(const QPoint& at, const QModelIndex& index);
     RecordRef recordOf(qsizetype session) const;
     void correctSession(qsizetype session);
     void deleteSession(qsizetype session);

@@ -1,11 +1,15 @@
 // The Reports window, driven through its controls as the user drives it.
 #include "reports/reportswindow.h"
+#include "reports/sessiondialog.h"
 #include "tests/support/fakedialogs.h"
 #include "tests/support/fakeprinter.h"
 #include "tests/support/files.h"
+#include "tests/support/menus.h"
 #include "tests/support/sessionrig.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -49,6 +53,9 @@ private slots:
     void saveFailureWarnsWithoutSuccess_data();
     void saveFailureWarnsWithoutSuccess();
 
+    void correctingASessionRewritesItsRecordAndTheTree();
+    void deletedAndClearedSessionsComeBackWithUndo();
+
     void printSendsThePanesEditedText();
     void printFailureIsShown();
 
@@ -81,12 +88,14 @@ void TestReportsWindow::init() {
 
 void TestReportsWindow::cleanup() {
     delete m_window;
+    m_rig.reset();
     m_dialogs->verifyAllAnswered();
 }
 
 ReportsWindow* TestReportsWindow::openWindow(const QString& folder) {
-    m_rig = std::make_unique<SessionRig>(QDateTime(QDate(2008, 6, 3), QTime(12, 0)),
-                                         QDir(folder).filePath(u"Tasks.txt"_qs));
+    const QString log = QDir(folder).filePath(u"Tasks.txt"_qs);
+    if (!m_rig || m_rig->logPath() != log)
+        m_rig = std::make_unique<SessionRig>(QDateTime(QDate(2008, 6, 3), QTime(12, 0)), log);
     m_window = new ReportsWindow(m_rig->log, m_rig->corrections, *m_dialogs, m_printer);
     m_window->loadLog();
     return m_window;
@@ -332,6 +341,63 @@ void TestReportsWindow::saveFailureWarnsWithoutSuccess() {
     QCOMPARE(m_dialogs->messages.first().icon, Dialogs::Icon::Warning);
     QVERIFY2(m_dialogs->messages.first().text.contains(named),
              qPrintable(m_dialogs->messages.first().text));
+}
+
+void TestReportsWindow::correctingASessionRewritesItsRecordAndTheTree() {
+    QVERIFY(writeBytes(logPath(), sampleLog()));
+    openWindow();
+    const QModelIndex alpha = tree()->model()->index(0, 0, treeRoot());
+    QVERIFY(chooseFromContextMenu(tree()->viewport(), u"Correct…"_qs,
+                                  tree()->visualRect(alpha).center()));
+    auto* box = openWindowOf<SessionDialog>();
+    QVERIFY(box);
+    auto* stop = box->findChild<QLineEdit*>(u"TxtStop"_qs);
+    // A stop before the start is refused in the box, which stays open.
+    const QString shownStop = stop->text();
+    stop->setText(u"1/1/2000 9:00 AM"_qs);
+    box->accept();
+    QVERIFY(box->findChild<QLabel*>(u"LblWhy"_qs)->text().contains(u"before the start"_qs));
+    QCOMPARE(readBytes(logPath()), sampleLog());
+    stop->setText(shownStop.left(shownStop.indexOf(u' ')) + u" 10:59:59 AM"_qs);
+    box->accept();
+    QVERIFY(!openWindowOf<SessionDialog>());
+    const QByteArray log = readBytes(logPath());
+    QVERIFY2(log.contains(" 10:59:59 AM [Stopped] Alpha\r\n"), log.constData());
+    QCOMPARE(log.mid(log.indexOf("<!--  END SESSION  -->")),
+             sampleLog().mid(sampleLog().indexOf("<!--  END SESSION  -->")));
+    // The tree shows the new record at once.
+    const QModelIndex corrected = tree()->model()->index(0, 0, treeRoot());
+    const int lines = tree()->model()->rowCount(corrected);
+    QVERIFY(tree()
+                ->model()
+                ->index(lines - 2, 0, corrected)
+                .data()
+                .toString()
+                .endsWith(u"10:59:59 AM [Stopped] Alpha"_qs));
+}
+
+void TestReportsWindow::deletedAndClearedSessionsComeBackWithUndo() {
+    QVERIFY(writeBytes(logPath(), sampleLog()));
+    openWindow();
+    const QModelIndex beta = tree()->model()->index(1, 0, treeRoot());
+    m_dialogs->answerQuestion(Dialogs::Answer::Yes);
+    QVERIFY(chooseFromContextMenu(tree()->viewport(), u"Delete…"_qs,
+                                  tree()->visualRect(beta).center()));
+    QCOMPARE(m_dialogs->messages.last().text, u"Delete Session #2- Beta from the log?"_qs);
+    QCOMPARE(sessionsShown(), 1);
+    QVERIFY(!readBytes(logPath()).contains("Beta"));
+    QVERIFY(chooseFromContextMenu(tree()->viewport(), u"Undo last change"_qs, QPoint(2, 2)));
+    QCOMPARE(readBytes(logPath()), sampleLog());
+    QCOMPARE(sessionsShown(), 2);
+    // Nothing left to undo.
+    QVERIFY(!chooseFromContextMenu(tree()->viewport(), u"Undo last change"_qs, QPoint(2, 2)));
+
+    m_dialogs->answerQuestion(Dialogs::Answer::Yes);
+    click("Command1");
+    QCOMPARE(readBytes(logPath()), QByteArray("\r\n"));
+    openWindow(); // the cleared window has closed; a new one is opened
+    QVERIFY(chooseFromContextMenu(tree()->viewport(), u"Undo last change"_qs, QPoint(2, 2)));
+    QCOMPARE(readBytes(logPath()), sampleLog());
 }
 
 void TestReportsWindow::printSendsThePanesEditedText() {
