@@ -155,6 +155,10 @@ void MainWindow::bringForward() {
     activateWindow();
 }
 
+QString MainWindow::shownProject() const {
+    return m_ui.projectBox->projectName();
+}
+
 void MainWindow::requestShutdown() {
     // The desktop is going away: nobody may be there to answer a box.
     m_warnings.goQuiet();
@@ -391,6 +395,9 @@ void MainWindow::connectControls() {
 
 void MainWindow::connectSession() {
     connect(m_session, &SessionModel::started, this, [this] {
+        // A session started from outside shows its project, and is the one a toggle starts next.
+        if (m_ui.projectBox->projectName() != m_session->project())
+            m_ui.projectBox->setEditText(m_session->project());
         m_ui.startTimeLabel->setText(m_session->startStamp());
         m_ui.stopTimeLabel->clear();
     });
