@@ -327,7 +327,8 @@ void MainWindow::offerNotes() {
                                             "project?");
     m_services.dialogs.messageBox(this, Dialogs::Message::question(question),
                                   [this](Dialogs::Answer answer) {
-                                      if (answer == Dialogs::Answer::Yes)
+                                      // Started from outside meanwhile: Yes must not stop it.
+                                      if (answer == Dialogs::Answer::Yes && !m_session->isRunning())
                                           m_ui.startStopButton->click();
                                   });
 }

@@ -4,6 +4,7 @@
 #include "session/sessioncontrol.h"
 #include "tests/support/apprig.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -74,6 +75,19 @@ private slots:
         QCOMPARE(rig.log(), QByteArray("<!--  BEGIN SESSION //-->\r\n"
                                        "6/3/2008 9:00:05 AM [Started] Alpha\r\n"
                                        "6/3/2008 9:00:05 AM [Starting Comments] Planning\r\n"));
+    }
+
+    // The tray's Notes offers to start the project; a start from outside before the answer
+    // is not undone by Yes.
+    void aStartWhileTheWindowOffersOneIsKept() {
+        RemoteRig rig;
+        rig.typeProject(u"Alpha"_qs);
+        rig.dialogs.answerQuestion(Dialogs::Answer::Yes, [&] {
+            QCOMPARE(rig.send({Verb::Start, u"Beta"_qs, {}, {}, {}}), QString());
+        });
+        rig.find<QAction>(u"MnuNotes"_qs)->trigger();
+        QVERIFY(rig.session().isRunning());
+        QCOMPARE(rig.session().project(), u"Beta"_qs);
     }
 
     void aClosingWindowTakesNoCommand() {
