@@ -18,6 +18,8 @@ packages+=(desktop-file-utils appstream dpkg-dev file)
 packages+=(weston qt6-wayland)
 # The tray on a private session bus: a StatusNotifierItem watcher and host, and an XEmbed tray.
 packages+=(dbus-daemon haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils trayer)
+# The session bus interface is called with gdbus, a tool that desktops use themselves.
+packages+=(libglib2.0-bin)
 tools/install-packages.sh "${packages[@]}"
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release

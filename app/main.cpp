@@ -1,6 +1,11 @@
+#include "app/busservice.h"
+#include "app/commandclient.h"
+#include "app/commandline.h"
+#include "app/commandserver.h"
 #include "app/mainwindow.h"
 #include "app/platformchoice.h"
 #include "app/programend.h"
+#include "app/remotecontrol.h"
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "app/summarycommand.h"
@@ -19,7 +24,10 @@
 #include "ui/windowplacement.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -50,13 +58,48 @@ QString recoveryFolder() {
 }
 
 // Prints totals from the log and ends. Needs no display, and creates no folder.
-int runCommandLine(int argc, char* argv[]) {
+int runSummary(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
     nameProgram();
     QTextStream out(stdout);
     QTextStream err(stderr);
     return summarycommand::run(QCoreApplication::arguments(),
                                datafiles::path(dataFolder().folder, datafiles::Tasks), out, err);
+}
+
+// Help, the version, a mistake on the command line, or a command for the program that runs on
+// the data folder. Needs no display, and creates no folder.
+int runCommandLine(int argc, char* argv[], const commandline::Invocation& invocation) {
+    QCoreApplication core(argc, argv);
+    nameProgram();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QString folder = dataFolder().folder;
+    switch (invocation.kind) {
+    case commandline::Invocation::Kind::Help:
+        out << commandline::help(program, QDir::toNativeSeparators(folder));
+        return int(commandline::Status::Done);
+    case commandline::Invocation::Kind::Version:
+        out << "Tallyhawk " << summarycommand::version() << '\n';
+        return int(commandline::Status::Done);
+    case commandline::Invocation::Kind::Command: {
+        QFile input;
+        // Without a standard input, "--note -" reads an empty note, which is refused as such.
+        (void)input.open(stdin, QIODevice::ReadOnly);
+        return commandclient::run(
+            invocation.command,
+            {folder, QCoreApplication::applicationFilePath(), invocation.qtOptions}, input, out,
+            err);
+    }
+    case commandline::Invocation::Kind::Usage:
+    case commandline::Invocation::Kind::Window:
+    case commandline::Invocation::Kind::Summary:
+        break;
+    }
+    err << program << ": " << invocation.mistake << '\n'
+        << commandline::usage(program) << "Try '" << program << " --help' for more information.\n";
+    return int(commandline::Status::Usage);
 }
 
 // Shows the warning and ends the program with the status once it is answered.
@@ -117,8 +160,15 @@ int runWindow(int argc, char* argv[]) {
     ShutdownSignals shutdownSignals;
     app::connectProgramEnd(application, window, shutdownSignals);
 
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
-                     &MainWindow::bringForward);
+    // The command line and the session bus reach the session through the same code.
+    RemoteControl remote(window.control(), {[&window] { return window.shownProject(); },
+                                            [&window] { window.bringForward(); },
+                                            [&window] { return window.isClosing(); }});
+    CommandServer commands(instance.server(), [&remote](const commandprotocol::Request& request) {
+        return remote.handle(request);
+    });
+    BusService bus(remote, window.session());
+    bus.publish(QDBusConnection::sessionBus());
 
     window.startUp();
     window.show();
@@ -128,7 +178,23 @@ int runWindow(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (summarycommand::isSummaryRun(argc, argv))
-        return runCommandLine(argc, argv);
-    return runWindow(argc, argv);
+    // Read before any application object exists: a mistake is told, and a command carried
+    // out, without a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const commandline::Invocation invocation =
+        commandline::read(arguments, QDateTime::currentDateTime());
+    switch (invocation.kind) {
+    case commandline::Invocation::Kind::Window:
+        return runWindow(argc, argv);
+    case commandline::Invocation::Kind::Summary:
+        return runSummary(argc, argv);
+    case commandline::Invocation::Kind::Help:
+    case commandline::Invocation::Kind::Version:
+    case commandline::Invocation::Kind::Command:
+    case commandline::Invocation::Kind::Usage:
+        break;
+    }
+    return runCommandLine(argc, argv, invocation);
 }

@@ -155,6 +155,10 @@ void MainWindow::bringForward() {
     activateWindow();
 }
 
+QString MainWindow::shownProject() const {
+    return m_ui.projectBox->projectName();
+}
+
 void MainWindow::requestShutdown() {
     // The desktop is going away: nobody may be there to answer a box.
     m_warnings.goQuiet();
@@ -323,7 +327,8 @@ void MainWindow::offerNotes() {
                                             "project?");
     m_services.dialogs.messageBox(this, Dialogs::Message::question(question),
                                   [this](Dialogs::Answer answer) {
-                                      if (answer == Dialogs::Answer::Yes)
+                                      // Started from outside meanwhile: Yes must not stop it.
+                                      if (answer == Dialogs::Answer::Yes && !m_session->isRunning())
                                           m_ui.startStopButton->click();
                                   });
 }
@@ -391,6 +396,9 @@ void MainWindow::connectControls() {
 
 void MainWindow::connectSession() {
     connect(m_session, &SessionModel::started, this, [this] {
+        // A session started from outside shows its project, and is the one a toggle starts next.
+        if (m_ui.projectBox->projectName() != m_session->project())
+            m_ui.projectBox->setEditText(m_session->project());
         m_ui.startTimeLabel->setText(m_session->startStamp());
         m_ui.stopTimeLabel->clear();
     });

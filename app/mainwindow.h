@@ -45,6 +45,10 @@ public:
     // Another start of the program asked for this one: out of the tray if it is there, and in
     // front of the other windows.
     void bringForward();
+    // The project the project box shows: what Start, and a toggle from outside, start.
+    QString shownProject() const;
+    // Closing has begun: the session has been stopped for good.
+    bool isClosing() const { return m_unloaded; }
 
     SessionModel& session() const { return *m_session; }
     SessionLog& log() const { return *m_log; }

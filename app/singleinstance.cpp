@@ -12,10 +12,6 @@
 
 namespace {
 
-constexpr QByteArrayView Request = "activate";
-constexpr QByteArrayView Answer = "ok\n";
-// A request is one short line; anything longer is not from Tallyhawk.
-constexpr qint64 LongestRequest = 1024;
 // The variable through which a Wayland desktop hands a program the right to take the focus.
 constexpr char ActivationToken[] = "XDG_ACTIVATION_TOKEN";
 
@@ -40,17 +36,6 @@ QString baseName(const QString& dataFolder) {
                                                      QCryptographicHash::Sha256);
     return QDir(runtimeFolder())
         .filePath(QStringLiteral("tallyhawk-") + QString::fromLatin1(hash.toHex().left(16)));
-}
-
-// A token is printable ASCII without spaces; anything else is not passed on.
-bool isToken(QByteArrayView token) {
-    if (token.isEmpty() || token.size() > LongestRequest)
-        return false;
-    for (const char c : token) {
-        if (c <= ' ' || c > '~')
-            return false;
-    }
-    return true;
 }
 
 int remainingMs(const QDeadlineTimer& deadline) {
@@ -78,24 +63,32 @@ SingleInstance::~SingleInstance() {
 
 SingleInstance::Claim SingleInstance::claim(std::chrono::milliseconds answerTime) {
     const QDeadlineTimer deadline(answerTime);
+    commandprotocol::Request activate{commandprotocol::Verb::Activate, {}, {}, {}, {}};
+    // The desktop gave this start the right to take the focus; the program that stays needs it
+    // to come forward.
+    if (const QString token = qEnvironmentVariable(ActivationToken);
+        commandprotocol::isActivationToken(token))
+        activate.text = token;
     for (;;) {
-        // A lock left by a process that was killed is found stale and taken over here.
-        if (m_lock.tryLock(0)) {
+        switch (hold()) {
+        case Hold::Taken:
             if (!listen()) {
                 qWarning("Tallyhawk cannot listen at %s (%s): a second start on this data "
                          "folder will not find this one",
                          qPrintable(m_serverPath), qPrintable(m_server->errorString()));
             }
             return Claim::First;
-        }
-        if (m_lock.error() != QLockFile::LockFailedError) {
+        case Hold::Unusable:
             // Refusing to start because the runtime folder is unusable would help no one.
             qWarning("Tallyhawk cannot lock %s: a second start on this data folder will not be "
                      "noticed",
                      qPrintable(m_lockPath));
             return Claim::First;
+        case Hold::Elsewhere:
+            break;
         }
-        if (askToActivate(deadline))
+        const Asked asked = ask(activate, deadline);
+        if (asked.outcome == Asked::Outcome::Answered && asked.reply.done())
             return Claim::HandedOver;
         if (deadline.hasExpired())
             return Claim::Unanswered;
@@ -104,68 +97,48 @@ SingleInstance::Claim SingleInstance::claim(std::chrono::milliseconds answerTime
     }
 }
 
+SingleInstance::Hold SingleInstance::hold() {
+    // A lock left by a process that was killed is found stale and taken over here.
+    if (m_lock.tryLock(0))
+        return Hold::Taken;
+    return m_lock.error() == QLockFile::LockFailedError ? Hold::Elsewhere : Hold::Unusable;
+}
+
+void SingleInstance::release() {
+    m_lock.unlock();
+}
+
 bool SingleInstance::listen() {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Room for a hundred clients that come at once, before the window's thread takes them in;
+    // beyond the queue a client is refused at once.
+    m_server->setListenBacklogSize(256);
     // Whoever listened here before has ended: the lock is ours.
     QLocalServer::removeServer(m_serverPath);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onConnection);
     return m_server->listen(m_serverPath);
 }
 
-bool SingleInstance::askToActivate(const QDeadlineTimer& deadline) const {
+SingleInstance::Asked SingleInstance::ask(const commandprotocol::Request& request,
+                                          const QDeadlineTimer& deadline) const {
     QLocalSocket socket;
     socket.connectToServer(m_serverPath);
     if (!socket.waitForConnected(remainingMs(deadline)))
-        return false;
-    QByteArray request = Request.toByteArray();
-    // The desktop gave this start the right to take the focus; the program that stays
-    // needs it to come forward.
-    if (const QByteArray token = qgetenv(ActivationToken); isToken(token))
-        request += ' ' + token;
-    socket.write(request + '\n');
+        return {};
+    Asked asked{Asked::Outcome::NoAnswer, {}};
+    socket.write(commandprotocol::requestLine(request));
     if (!socket.waitForBytesWritten(remainingMs(deadline)))
-        return false;
+        return asked;
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(remainingMs(deadline)))
-            return false;
+        if (socket.bytesAvailable() > commandprotocol::MaxLine ||
+            !socket.waitForReadyRead(remainingMs(deadline)))
+            return asked;
     }
-    return socket.readLine() == Answer;
-}
-
-void SingleInstance::onConnection() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        // The request may have come with the connection.
-        readRequest(socket);
-    }
-}
-
-void SingleInstance::readRequest(QLocalSocket* socket) {
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > LongestRequest)
-            socket->abort();
-        return;
-    }
-    QByteArray line = socket->readLine(LongestRequest + 1);
-    if (!line.endsWith('\n')) {
-        socket->abort();
-        return;
-    }
+    QByteArray line = socket.readLine(commandprotocol::MaxLine + 1);
     line.chop(1);
-    const qsizetype space = line.indexOf(' ');
-    const QByteArrayView word = QByteArrayView(line).first(space < 0 ? line.size() : space);
-    if (word != Request) {
-        socket->abort();
-        return;
+    if (const std::optional<commandprotocol::Reply> reply = commandprotocol::parseReply(line)) {
+        asked.outcome = Asked::Outcome::Answered;
+        asked.reply = *reply;
     }
-    if (space >= 0) {
-        const QByteArrayView token = QByteArrayView(line).sliced(space + 1);
-        if (isToken(token))
-            qputenv(ActivationToken, token.toByteArray());
-    }
-    socket->write(Answer.data(), Answer.size());
-    socket->disconnectFromServer();
-    emit activationRequested();
+    return asked;
 }

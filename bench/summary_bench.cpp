@@ -3,11 +3,7 @@
 // peak memory is its own. Usage: summary_bench [folder to keep the log in]
 #include "app/summarycommand.h"
 #include "bench/benchsupport.h"
-#include "storage/ansitext.h"
 #include "storage/datafiles.h"
-#include "storage/datetimetext.h"
-#include "storage/elapsed.h"
-#include "storage/logformat.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -27,39 +22,7 @@ constexpr int Sessions = 100000;
 
 const QLocale UnitedStates(QLocale::English, QLocale::UnitedStates);
 
-using benchsupport::Words;
-using benchsupport::words;
-
-// Records of seven lines and about 400 bytes, as a heavy user writes them: a starting comment
-// and one note, on one of 41 projects, over nineteen years. One session in a hundred was
-// stopped before its first tick ("N/A"), so that its time comes from its stamps.
-void writeLog(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    const DateTimeText stamps(UnitedStates);
-    QRandomGenerator random(7);
-    QDateTime when(QDate(2000, 1, 3), QTime(9, 0, 5));
-    QString chunk;
-    for (int i = 0; i < Sessions; ++i) {
-        const QString project = QStringLiteral("Project %1 %2").arg(i % 41).arg(Words[i % 41 % 12]);
-        const QString start = stamps.format(when);
-        const QDateTime stopped = when.addSecs(1200 + random.bounded(6000));
-        const QString total =
-            i % 100 == 0 ? elapsed::NotAvailable.toString() : elapsed::text(when, stopped);
-        chunk += logformat::startLines(start, project) +
-                 logformat::startingCommentLine(start, words(random, 9)) + ansi::LineEnd +
-                 logformat::noteLine(stamps.format(when.addSecs(600)), words(random, 11)) +
-                 ansi::LineEnd + logformat::stopLines(stamps.format(stopped), project, total) +
-                 ansi::LineEnd;
-        when = stopped.addSecs(300 + random.bounded(3000));
-        if (chunk.size() > (1 << 20)) {
-            file.write(ansi::encode(chunk));
-            chunk.clear();
-        }
-    }
-    file.write(ansi::encode(chunk));
-}
+using benchsupport::writeHeavyLog;
 
 using benchsupport::peakKib;
 
@@ -100,7 +63,7 @@ int main(int argc, char** argv) {
     const QString folder = args.size() > 1 ? args[1] : temp.path();
     QDir().mkpath(folder);
     const QString logPath = datafiles::path(folder, datafiles::Tasks);
-    writeLog(logPath);
+    writeHeavyLog(logPath, Sessions, UnitedStates);
     std::printf("%d sessions, %.1f MB\n", Sessions, double(QFileInfo(logPath).size()) / 1e6);
     std::printf("%-36s %8s %10s %12s\n", "case", "ms", "peak MiB", "output chars");
     const QList<std::pair<QString, const char*>> cases = {

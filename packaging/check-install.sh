@@ -77,6 +77,7 @@ tree)
         fail "appstreamcli validate reports the lines above"
     fi
     grep -q '<screenshot' "$metainfo" || fail "the metainfo has no screenshots"
+    [ -f "$prefix/share/dbus-1/interfaces/$app_id.xml" ] || fail "no bus interface description"
 
     for size in "$@"; do
         icon=$prefix/share/icons/hicolor/${size}x$size/apps/$app_id.png

@@ -19,6 +19,10 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/${TALLYHAWK_APP_ID}.metainfo.xml.in
 install(FILES ${PROJECT_BINARY_DIR}/packaging/${TALLYHAWK_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The session bus interface, for those who write against it.
+install(FILES ${PROJECT_SOURCE_DIR}/app/${TALLYHAWK_APP_ID}.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces)
+
 foreach(size IN LISTS TALLYHAWK_ICON_SIZES)
     install(FILES ${PROJECT_SOURCE_DIR}/ui/assets/images/icon-${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

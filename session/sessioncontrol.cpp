@@ -4,14 +4,34 @@
 #include "session/projectlist.h"
 #include "session/sessionlog.h"
 #include "session/sessionmodel.h"
+#include "storage/ansitext.h"
 #include "storage/logformat.h"
 #include "storage/logtail.h"
 #include "storage/onelinetext.h"
+
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
 Refusal refusal(Refusal::Kind kind, QString reason) {
     return {kind, std::move(reason)};
+}
+
+// Enough of them to see what went wrong without a line as long as the text.
+constexpr qsizetype NamedCharacters = 5;
+
+QString namedCharacters(const QList<char32_t>& characters) {
+    QStringList named;
+    for (const char32_t c : characters.first(std::min(characters.size(), NamedCharacters))) {
+        named.append(QStringLiteral("\"%1\" (U+%2)")
+                         .arg(QString::fromUcs4(&c, 1),
+                              QString::number(quint32(c), 16).toUpper().rightJustified(4, u'0')));
+    }
+    if (characters.size() > NamedCharacters)
+        named.append(QStringLiteral("and %1 more").arg(characters.size() - NamedCharacters));
+    return named.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -23,11 +43,26 @@ SessionControl::SessionControl(SessionModel& session, ProjectList& projects, con
     , m_projects(projects)
     , m_clock(clock) {}
 
+Refused SessionControl::busy() const {
+    if (!m_session.isStarting())
+        return std::nullopt;
+    return refusal(Refusal::Kind::Busy,
+                   QStringLiteral("Tallyhawk is asking for the starting comment of %1.")
+                       .arg(m_session.project()));
+}
+
 Refused SessionControl::checkText(const QString& text, QStringView what) const {
     if (text.size() > MaxTextLength) {
         return refusal(
             Refusal::Kind::TooLong,
             QStringLiteral("The %1 is longer than %2 characters.").arg(what).arg(MaxTextLength));
+    }
+    // The log is Windows-1252: such a character would reach it as "?", and be lost.
+    if (const QList<char32_t> lost = ansi::unencodable(text); !lost.isEmpty()) {
+        return refusal(Refusal::Kind::Unencodable,
+                       QStringLiteral("The %1 holds characters that the session log cannot "
+                                      "keep: %2.")
+                           .arg(what, namedCharacters(lost)));
     }
     return std::nullopt;
 }
@@ -82,11 +117,8 @@ Refused SessionControl::checkStopMoment(const QDateTime& at) const {
 }
 
 Refused SessionControl::beginStart(const QString& project, const QDateTime& at) {
-    if (m_session.isStarting()) {
-        return refusal(Refusal::Kind::Busy,
-                       QStringLiteral("Tallyhawk is asking for the starting comment of %1.")
-                           .arg(m_session.project()));
-    }
+    if (Refused refused = busy())
+        return refused;
     if (m_session.isRunning()) {
         return refusal(Refusal::Kind::Running,
                        QStringLiteral("%1 is running since %2.")
@@ -118,11 +150,8 @@ Refused SessionControl::start(const QString& project, const QString& startingCom
 }
 
 Refused SessionControl::stop(const QDateTime& at) {
-    if (m_session.isStarting()) {
-        return refusal(Refusal::Kind::Busy,
-                       QStringLiteral("Tallyhawk is asking for the starting comment of %1.")
-                           .arg(m_session.project()));
-    }
+    if (Refused refused = busy())
+        return refused;
     if (!m_session.isRunning())
         return refusal(Refusal::Kind::NotRunning, QStringLiteral("No session is running."));
     if (Refused refused = checkStopMoment(at))
@@ -156,11 +185,29 @@ Refused SessionControl::toggle(const QString& project) {
 }
 
 Refused SessionControl::note(const QString& text) {
+    // The note would come before the starting comment in the record.
+    if (Refused refused = busy())
+        return refused;
     if (!m_session.isRunning())
         return refusal(Refusal::Kind::NotRunning, QStringLiteral("No session is running."));
+    // The Notes window drops an empty note silently; a script is told.
+    if (text.isEmpty())
+        return refusal(Refusal::Kind::Empty, QStringLiteral("The note is empty."));
     if (Refused refused = checkText(text, u"note"))
         return refused;
     if (const FileResult written = m_session.logNote(text); !written.ok())
         emit logFailed(written);
     return std::nullopt;
+}
+
+SessionStatus SessionControl::status() const {
+    SessionStatus status;
+    if (!m_session.isRunning() || m_session.isStarting())
+        return status;
+    status.running = true;
+    status.project = m_session.project();
+    status.started = m_session.startedAt();
+    status.elapsedSeconds = m_session.startedAt().secsTo(m_clock.now());
+    status.comment = m_session.startingComment();
+    return status;
 }

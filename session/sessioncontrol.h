@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/sessionstatus.h"
 #include "storage/fileresult.h"
 
 #include <QDateTime>
@@ -25,6 +26,10 @@ struct Refusal {
         NoName,
         // A name or a text is longer than MaxTextLength.
         TooLong,
+        // A name or a text holds characters that the session log cannot keep.
+        Unencodable,
+        // A note without text.
+        Empty,
         // A moment in the future, or before the end of the record before it.
         Moment,
     };
@@ -59,9 +64,14 @@ public:
     Refused switchTo(const QString& project, const QString& startingComment);
     // Stops a running session, or starts one on the project given, without a comment.
     Refused toggle(const QString& project);
-    // A note in the running session. A note the log cannot take yet waits for the next write;
-    // logFailed() says so.
+    // A note in the running session, its line breaks kept. A note the log cannot take yet
+    // waits for the next write; logFailed() says so.
     Refused note(const QString& text);
+
+    // The session as the other doors show it. A Start still waiting for its comment has
+    // not started for them: its lines are not in the log yet, and the window's button still
+    // offers Start.
+    SessionStatus status() const;
 
     // Why a session cannot start at the moment: it is in the future, or before the end of the
     // last record of the log.
@@ -73,6 +83,7 @@ signals:
     void logFailed(const FileResult& result);
 
 private:
+    Refused busy() const;
     Refused checkText(const QString& text, QStringView what) const;
     Refused checkName(const QString& name) const;
 

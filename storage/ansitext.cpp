@@ -19,6 +19,8 @@ constexpr std::array<char16_t, 32> HighTable = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+constexpr char Unencodable = '?';
+
 char encodeChar(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
@@ -26,7 +28,7 @@ char encodeChar(char32_t c) {
         if (HighTable[i] == c)
             return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return Unencodable;
 }
 
 QStringConverter::Encoding unicodeEncoding(Encoding encoding) {
@@ -111,6 +113,16 @@ QByteArray encode(QStringView text) {
     for (char32_t c : text.toUcs4())
         out.append(encodeChar(c));
     return out;
+}
+
+QList<char32_t> unencodable(QStringView text) {
+    QList<char32_t> found;
+    // toUcs4() turns a lone surrogate into U+FFFD, which is not held either.
+    for (const char32_t c : text.toUcs4()) {
+        if (c != U'?' && encodeChar(c) == Unencodable && !found.contains(c))
+            found.append(c);
+    }
+    return found;
 }
 
 QString decode(QByteArrayView bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,9 @@ inline const QString LineEnd = QStringLiteral("\r\n");
 
 // Characters that Windows-1252 cannot hold are written as '?'.
 QByteArray encode(QStringView text);
+// The characters of the text that Windows-1252 cannot hold, each once, in the order they first
+// come: what an append to a Windows-1252 file would lose.
+QList<char32_t> unencodable(QStringView text);
 QString decode(QByteArrayView bytes);
 
 } // namespace ansi

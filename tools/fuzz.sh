@@ -4,17 +4,18 @@
 #
 #   tools/fuzz.sh [seconds per target] [target ...]
 #
-# By default every target (ansitext inifile projectlist reporttree) runs 600 seconds. The corpus
-# a run grows is kept in build-fuzz/corpus/<target> and the next run starts from it. An input
-# that breaks a target is saved in build-fuzz/crashes/<target>/ and the script fails; replay it
-# with build-fuzz/fuzz/fuzz_<target> <file>. FUZZ_BUILD_DIR names another build folder.
+# By default every target (ansitext commandrequest inifile projectlist reporttree) runs 600
+# seconds. The corpus a run grows is kept in build-fuzz/corpus/<target> and the next run starts
+# from it. An input that breaks a target is saved in build-fuzz/crashes/<target>/ and the script
+# fails; replay it with build-fuzz/fuzz/fuzz_<target> <file>. FUZZ_BUILD_DIR names another build
+# folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-600}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(ansitext inifile projectlist reporttree)
+[ ${#targets[@]} -gt 0 ] || targets=(ansitext commandrequest inifile projectlist reporttree)
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 
 # libFuzzer and the sanitizer runtimes for clang come with these on Debian and Ubuntu.

@@ -2,6 +2,7 @@
 // "activation" (with the activation token it was handed, if any) for each request from a later
 // start, until its standard input closes; or "handed over" or "unanswered", and ends.
 // Arguments: the data folder, and how long to wait for an answer in milliseconds.
+#include "app/commandserver.h"
 #include "app/singleinstance.h"
 
 #include <QCoreApplication>
@@ -37,10 +38,12 @@ int main(int argc, char** argv) {
     case SingleInstance::Claim::First:
         break;
     }
-    QObject::connect(&instance, &SingleInstance::activationRequested, [] {
-        const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
-        say(token.isEmpty() ? QByteArray("activation") : "activation " + token);
-        qunsetenv("XDG_ACTIVATION_TOKEN");
+    const CommandServer server(instance.server(), [](const commandprotocol::Request& request) {
+        if (request.verb != commandprotocol::Verb::Activate)
+            return commandprotocol::Reply{QStringLiteral("Only a start is expected."), {}};
+        say(request.text.isEmpty() ? QByteArray("activation")
+                                   : "activation " + request.text.toLatin1());
+        return commandprotocol::Reply{};
     });
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {

@@ -4,9 +4,7 @@
 #include "app/singleinstance.h"
 
 #include <QDir>
-#include <QLocalSocket>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -200,30 +198,6 @@ private slots:
         QVERIFY(again.ended());
         QCOMPARE(again.exitCode(), 3);
         hung.signal(SIGCONT);
-    }
-
-    // Whatever else reaches the socket is dropped without bringing the window forward.
-    void strangeRequestsAreDropped_data() {
-        QTest::addColumn<QByteArray>("request");
-        QTest::newRow("another word") << QByteArray("quit\n");
-        QTest::newRow("word as a prefix") << QByteArray("activated\n");
-        QTest::newRow("endless line") << QByteArray(4096, 'a');
-        QTest::newRow("overlong line") << "activate " + QByteArray(2000, 'x') + '\n';
-    }
-    void strangeRequestsAreDropped() {
-        QFETCH(QByteArray, request);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime->path()));
-        SingleInstance instance(m_data->path());
-        QCOMPARE(instance.claim(), SingleInstance::Claim::First);
-        QSignalSpy activations(&instance, &SingleInstance::activationRequested);
-
-        QLocalSocket socket;
-        socket.connectToServer(instance.serverPath());
-        QVERIFY(socket.waitForConnected(1000));
-        socket.write(request);
-        QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
-        QCOMPARE(socket.readAll(), QByteArray());
-        QCOMPARE(activations.size(), 0);
     }
 
 private:

@@ -63,6 +63,21 @@ private slots:
         QTest::newRow("start while the comment is asked for")
             << u"start while asking"_qs << int(Kind::Busy)
             << u"Tallyhawk is asking for the starting comment of Alpha."_qs;
+        QTest::newRow("note while the comment is asked for")
+            << u"note while asking"_qs << int(Kind::Busy)
+            << u"Tallyhawk is asking for the starting comment of Alpha."_qs;
+        QTest::newRow("empty note")
+            << u"note empty"_qs << int(Kind::Empty) << u"The note is empty."_qs;
+        // The log would keep them as "?".
+        QTest::newRow("name outside Windows-1252")
+            << u"start Caf\u00e9 \u20ac \u65e5"_qs << int(Kind::Unencodable)
+            << u"The project name holds characters that the session log cannot keep: \"\u65e5\" "
+               "(U+65E5)."_qs;
+        QTest::newRow("comment with many")
+            << u"start with many"_qs << int(Kind::Unencodable)
+            << u"The starting comment holds characters that the session log cannot keep: "
+               "\"\u65e5\" (U+65E5), \"\u0391\" (U+0391), \"\u0392\" (U+0392), \"\u0393\" "
+               "(U+0393), \"\U0001F600\" (U+1F600), and 2 more."_qs;
     }
     void refusalsSayWhy() {
         QFETCH(QString, verb);
@@ -97,11 +112,23 @@ private slots:
         } else if (verb == u"start while asking") {
             QVERIFY(!rig.control.beginStart(u"Alpha"_qs));
             refused = rig.control.start(u"Beta"_qs, QString());
+        } else if (verb == u"note while asking") {
+            QVERIFY(!rig.control.beginStart(u"Alpha"_qs));
+            refused = rig.control.note(u"Lunch"_qs);
+        } else if (verb == u"note empty") {
+            QVERIFY(!rig.control.start(u"Alpha"_qs, QString()));
+            refused = rig.control.note(QString());
+        } else if (verb.startsWith(u"start Caf")) {
+            refused = rig.control.start(verb.mid(6), QString());
+        } else if (verb == u"start with many") {
+            refused = rig.control.start(u"Alpha"_qs,
+                                        u"\u65e5\u0391\u0392\u0393\U0001F600\u0394\u0391\u0395"_qs);
         }
         QVERIFY(refused);
         QCOMPARE(int(refused->kind), kind);
         QCOMPARE(refused->reason, reason);
-        if (verb != u"start Beta" && verb != u"stop at 8:59" && verb != u"start while asking")
+        if (!verb.endsWith(u"asking") && verb != u"start Beta" && verb != u"stop at 8:59" &&
+            verb != u"note empty")
             QCOMPARE(rig.logBytes(), before);
     }
 
@@ -125,6 +152,20 @@ private slots:
                                         "<!--  BEGIN SESSION //-->\r\n"
                                         "6/3/2008 9:01:10 AM [Started] Beta\r\n"
                                         "6/3/2008 9:01:10 AM [Starting Comments] Next\r\n"));
+    }
+
+    // The other doors see a session once its start lines are written.
+    void statusShowsTheSessionOnceItsStartIsFinished() {
+        ControlRig rig;
+        QCOMPARE(rig.control.status(), SessionStatus{});
+        QVERIFY(!rig.control.beginStart(u"Alpha"_qs));
+        QCOMPARE(rig.control.status(), SessionStatus{});
+        rig.control.finishStart(u"Planning"_qs);
+        rig.runSeconds(75);
+        QCOMPARE(rig.control.status(),
+                 (SessionStatus{true, u"Alpha"_qs, at(9, 0, 5), 75, u"Planning"_qs, false}));
+        QVERIFY(!rig.control.stop());
+        QCOMPARE(rig.control.status(), SessionStatus{});
     }
 
     void toggleStartsThenStops() {
