@@ -93,8 +93,12 @@ TotalsChart::TotalsChart(const TotalsTable& table)
     m_labelSpace = 24 + LabelSin * longest;
 }
 
+int TotalsChart::colour(const QString& project) const {
+    return m_place.value(project) % Colours;
+}
+
 QString TotalsChart::colourClass(const QString& project) const {
-    return u'c' + QString::number(m_place.value(project) % Colours);
+    return u'c' + QString::number(colour(project));
 }
 
 void TotalsChart::write(QXmlStreamWriter& xml) const {

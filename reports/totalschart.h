@@ -45,8 +45,11 @@ public:
     // A document of its own, for a window to draw.
     QByteArray document(const Ink& ink) const;
 
+    size_t barCount() const { return m_bars.size(); }
     // Projects by their whole time, longest first: the order of colours and of the legend.
     const QStringList& projects() const { return m_projects; }
+    // The project's colour, 0 to Colours - 1, and its class, "c0" to "c9".
+    int colour(const QString& project) const;
     QString colourClass(const QString& project) const;
 
 private:
