@@ -8,6 +8,8 @@ what=${1:-run}
 build_dir=${BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils)
+# The Totals window draws the summary's chart, which is SVG.
+packages+=(qt6-svg-dev)
 # The desktop's idle time on X11 (MIT-SCREEN-SAVER).
 packages+=(libxss-dev)
 # The end-to-end tests run the program on a private X display and drive it with real input.

@@ -1,6 +1,7 @@
 #include "app/otherwindows.h"
 
 #include "reports/reportswindow.h"
+#include "reports/totalswindow.h"
 #include "ui/aboutwindow.h"
 #include "ui/schemechoice.h"
 #include "ui/settingswindow.h"
@@ -35,9 +36,20 @@ void OtherWindows::showReports() {
     if (!m_reports) {
         m_reports = new ReportsWindow(m_log, m_corrections, m_services.dialogs, m_services.printer,
                                       m_owner);
+        connect(m_reports, &ReportsWindow::totalsAsked, this, &OtherWindows::showTotals);
         m_reports->loadLog();
     }
     bringForward(m_reports);
+}
+
+void OtherWindows::showTotals() {
+    // Owned by the main window, as the Reports window is, so that it outlives the Reports
+    // window it was opened from.
+    if (!m_totals) {
+        m_totals = new TotalsWindow(m_log, m_services.clock, m_services.dialogs, m_services.locale,
+                                    m_owner);
+    }
+    bringForward(m_totals);
 }
 
 void OtherWindows::showSettings() {

@@ -13,11 +13,13 @@ class SchemeChoice;
 class LogCorrections;
 class SessionLog;
 class SettingsWindow;
+class TotalsWindow;
 class QWidget;
 
-// The Reports, Settings and About windows that the main window's links open. Each is created
-// on first use and anew after it was closed; a window that is open is only brought forward,
-// as a normal window if it was minimised.
+// The Reports, Settings and About windows that the main window's links open, and the Totals
+// window that the Reports window's menu opens. Each is created on first use and anew after it
+// was closed; a window that is open is only brought forward, as a normal window if it was
+// minimised.
 class OtherWindows final : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ public:
     void restoreSettingsChoices();
 
     void showReports();
+    void showTotals();
     void showSettings();
     void showAbout();
 
@@ -42,6 +45,7 @@ private:
     LogCorrections& m_corrections;
     QWidget* m_owner;
     QPointer<ReportsWindow> m_reports;
+    QPointer<TotalsWindow> m_totals;
     SchemeChoice* m_schemeChoice;
     QPointer<SettingsWindow> m_settings;
     QPointer<AboutWindow> m_about;

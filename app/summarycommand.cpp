@@ -3,12 +3,11 @@
 #include "reports/loggedsessions.h"
 #include "reports/totalsformat.h"
 #include "reports/totalstable.h"
-#include "storage/fileresult.h"
+#include "storage/textfile.h"
 #include "tallyhawk/version.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -19,8 +18,6 @@ namespace summarycommand {
 namespace {
 
 using Grouping = TotalsQuery::Grouping;
-
-enum class Format : quint8 { Text, Csv, Json, Html };
 
 const QString SummaryName = QStringLiteral("summary");
 const QString ByName = QStringLiteral("by");
@@ -39,18 +36,6 @@ std::optional<Grouping> grouping(const QString& value) {
         return Grouping::Week;
     if (value == u"month")
         return Grouping::Month;
-    return std::nullopt;
-}
-
-std::optional<Format> format(const QString& value) {
-    if (value == u"text")
-        return Format::Text;
-    if (value == u"csv")
-        return Format::Csv;
-    if (value == u"json")
-        return Format::Json;
-    if (value == u"html")
-        return Format::Html;
     return std::nullopt;
 }
 
@@ -102,53 +87,18 @@ std::optional<QDate> isoDate(const QString& text) {
     return date;
 }
 
-struct Read {
-    FileResult result = FileResult::success();
-    QByteArray bytes;
-};
-
-Read readLog(const QString& path) {
-    if (path.isEmpty())
-        return {FileResult::failure(path, QStringLiteral("no session log was named")), {}};
-    if (QFileInfo(path).isDir())
-        return {FileResult::failure(path, QStringLiteral("it is a folder")), {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {FileResult::failure(path, file.errorString()), {}};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {FileResult::failure(path, file.errorString()), {}};
-    return {FileResult::success(), std::move(bytes)};
-}
-
-QString describe(const QString& path, const TotalsQuery& query) {
-    QString text = QFileInfo(path).fileName();
-    if (query.from.isValid() && query.to.isValid())
-        text += QStringLiteral(", %1 to %2")
-                    .arg(query.from.toString(Qt::ISODate), query.to.toString(Qt::ISODate));
-    else if (query.from.isValid())
-        text += QStringLiteral(", from %1").arg(query.from.toString(Qt::ISODate));
-    else if (query.to.isValid())
-        text += QStringLiteral(", up to %1").arg(query.to.toString(Qt::ISODate));
-    else
-        text += QStringLiteral(", all dates");
-    if (query.project)
-        text += QStringLiteral(", project ") + totalstext::shownName(*query.project);
-    return text;
-}
-
-QString written(const TotalsTable& table, Format format, const QString& subtitle) {
-    switch (format) {
-    case Format::Text:
-        break;
-    case Format::Csv:
-        return totalsformat::csv(table);
-    case Format::Json:
-        return totalsformat::json(table);
-    case Format::Html:
-        return totalsformat::html(table, subtitle);
+// Says that a --project matched no session, and names the projects that differ from it only
+// in letter case or spaces at their ends, which compare as other projects.
+void noSessionOfProject(QTextStream& err, const QString& program, const QString& project,
+                        const LoggedSessions& log) {
+    err << program << ": no session matched --project \"" << project << '"';
+    const QStringList like = log.projectsLike(project);
+    if (!like.isEmpty()) {
+        err << "; the log has \"" << like.join(QStringLiteral("\", \""))
+            << "\" (names must match exactly, letter case and spaces included)";
     }
-    return totalsformat::text(table);
+    err << ".\n";
+    err.flush();
 }
 
 } // namespace
@@ -194,6 +144,9 @@ int run(const QStringList& arguments, const QString& defaultLogPath, QTextStream
         // Where a run without --log reads, and where the window keeps its files.
         out << "\nData files (Tasks.txt, Projects.txt, Settings.ini) are kept in "
             << QDir::toNativeSeparators(QFileInfo(defaultLogPath).absolutePath()) << '\n';
+        out << "\nCSV and JSON name their fields alike: period, from and to (the period's first "
+               "and last\nday, with --by day, week or month), project, seconds, sessions and "
+               "incomplete;\nCSV adds hours.\n";
         out << "\nAway time: a session left running while nobody is at the computer, or across "
                "a suspend, is\ncaught, and you are asked whether to keep that time. Settings.ini "
                "sets how long\nwithout input counts as away:\n  [Away]\n  Minutes=15\n0 "
@@ -218,7 +171,7 @@ int run(const QStringList& arguments, const QString& defaultLogPath, QTextStream
                               .arg(parser.value(options.by)));
     }
     query.grouping = *by;
-    const auto chosenFormat = format(parser.value(options.format));
+    const auto chosenFormat = totalsformat::named(parser.value(options.format));
     if (!chosenFormat) {
         return usageError(err, program,
                           QStringLiteral("Unknown value '%1' for --format; use text, csv, json or "
@@ -248,19 +201,26 @@ int run(const QStringList& arguments, const QString& defaultLogPath, QTextStream
     if (parser.isSet(options.project))
         query.project = parser.value(options.project);
 
-    const QString path = parser.isSet(options.log) ? parser.value(options.log) : defaultLogPath;
+    // The program's own log is missing only until the first session; a log named with --log
+    // must be there.
+    const bool named = parser.isSet(options.log);
+    const QString path = named ? parser.value(options.log) : defaultLogPath;
     std::optional<TotalsTable> table;
     {
         // The file's bytes go before the output is written, which may be as long as the log.
-        const Read log = readLog(path);
-        if (!log.result) {
-            err << program << ": " << log.result.message(u"read") << '\n';
+        const textfile::Read read = textfile::readWhole(path, named ? textfile::Missing::IsFailure
+                                                                    : textfile::Missing::IsEmpty);
+        if (!read.result) {
+            err << program << ": " << read.result.message(u"read") << '\n';
             err.flush();
             return Unreadable;
         }
-        table = TotalsTable::build(LoggedSessions::read(log.bytes, locale), query);
+        const LoggedSessions log = LoggedSessions::read(read.bytes, locale);
+        table = TotalsTable::build(log, query);
+        if (query.project && table->rows().empty())
+            noSessionOfProject(err, program, *query.project, log);
     }
-    out << written(*table, *chosenFormat, describe(path, query));
+    out << totalsformat::write(*table, *chosenFormat, totalstext::subtitle(path, query));
     out.flush();
     return Done;
 }

@@ -1,11 +1,13 @@
 // Times the Reports window on generated logs of 25,000 and 100,000 sessions, beside a bare
-// QPlainTextEdit holding the same text. Each case runs in a child process of its own, so that
-// its peak memory is its own. Usage: reports_bench [folder to keep the logs in]
+// QPlainTextEdit holding the same text, and the Totals window beside a bare read of the file.
+// Each case runs in a child process of its own, so that its peak memory is its own.
+// Usage: reports_bench [folder to keep the logs in]
 #include "bench/benchsupport.h"
 #include "reports/logprinter.h"
 #include "reports/reportmodel.h"
 #include "reports/reportswindow.h"
 #include "reports/reportswindowlayout.h"
+#include "reports/totalswindow.h"
 #include "session/clock.h"
 #include "session/logcorrections.h"
 #include "session/secondtimer.h"
@@ -17,6 +19,7 @@
 #include "ui/systemdialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -88,7 +91,32 @@ int runCase(const QString& kind, const QString& folder) {
     const QString logPath = datafiles::path(folder, datafiles::Tasks);
     QElapsedTimer timer;
     timer.start();
-    if (kind == u"pane") {
+    if (kind == u"read") {
+        QFile file(logPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        const qsizetype size = file.readAll().size();
+        std::printf("%lld %ld %lld\n", timer.elapsed(), peakKib(), qint64(size));
+    } else if (kind == u"totals" || kind == u"totals-all") {
+        SystemDialogs dialogs;
+        SystemClock clock;
+        SessionLog log(logPath, QString());
+        auto* window =
+            new TotalsWindow(log, clock, dialogs, QLocale(QLocale::English, QLocale::UnitedStates));
+        shown(*window);
+        if (kind == u"totals-all") {
+            timer.restart();
+            for (const auto& [box, item] :
+                 {std::pair{"CboRange", "Everything"}, std::pair{"CboBy", "Day"}}) {
+                auto* combo = window->findChild<QComboBox*>(QLatin1StringView(box));
+                combo->setCurrentIndex(combo->findText(QLatin1StringView(item)));
+                emit combo->activated(combo->currentIndex());
+            }
+            QApplication::processEvents();
+        }
+        std::printf("%lld %ld 0\n", timer.elapsed(), peakKib());
+        delete window;
+    } else if (kind == u"pane") {
         QFile file(logPath);
         if (!file.open(QIODevice::ReadOnly))
             return 1;
@@ -143,6 +171,9 @@ void runSize(const QString& program, const QString& folder, int sessions) {
         {QStringLiteral("tree"), "report tree alone"},
         {QStringLiteral("window"), "Reports window, pane and tree"},
         {QStringLiteral("expand"), "then every session expanded"},
+        {QStringLiteral("read"), "bare QFile::readAll"},
+        {QStringLiteral("totals"), "Totals window (this week)"},
+        {QStringLiteral("totals-all"), "then everything, by day"},
     };
     for (const auto& [kind, title] : cases) {
         QProcess child;

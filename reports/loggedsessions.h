@@ -22,8 +22,18 @@ struct LoggedSession {
     QTime time;            // the time it started, when known
     qint64 seconds = 0;
     State state = State::Counted;
-    QString stampText;        // the started stamp as written, kept only when it does not read back
+    // The stamp that dates it as written, kept only when it does not read back: its started
+    // stamp, or the stopped stamp of stop lines whose start lines were cleared away.
+    QString stampText;
     qsizetype lineNumber = 0; // of its started line, or of its stopped line when it has none
+    // A line of an incomplete session that could not be read, and so left it incomplete: a
+    // stopped line whose tag was mistyped, a total that is no time, a stop stamp that does not
+    // read back. 0 and empty when there is none to name.
+    qsizetype unreadLine = 0;
+    QString unreadText; // that line as written, cut short when it is long
+
+    // How much of an unread line is kept: enough to find it in an editor.
+    static constexpr qsizetype UnreadTextLength = 80;
 };
 
 // The sessions of a session log, read once from the file's bytes, record by record as
@@ -42,6 +52,9 @@ public:
     const std::vector<LoggedSession>& sessions() const { return m_sessions; }
     // Each project once, in the order of its first session.
     const QStringList& projects() const { return m_projects; }
+    // The projects whose names differ from the name only in letter case or in spaces at their
+    // ends, the name itself left out: what was meant by a name that matches no project.
+    QStringList projectsLike(const QString& name) const;
 
 private:
     class Reader;

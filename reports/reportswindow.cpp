@@ -168,6 +168,8 @@ void ReportsWindow::showTreeMenu(const QPoint& at, const QModelIndex& index) {
     QAction* undo =
         menu->addAction(QStringLiteral("Undo last change"), this, &ReportsWindow::undoLastChange);
     undo->setEnabled(m_corrections.canUndo());
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Totals…"), this, &ReportsWindow::totalsAsked);
     menu->popup(m_reportTree->viewport()->mapToGlobal(at));
 }
 

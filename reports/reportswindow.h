@@ -17,8 +17,8 @@ class SessionLog;
 
 // The Reports window: the session log as raw text in an editable pane and as a tree of
 // numbered sessions, with buttons to clear, save and print the log, and a menu on the tree to
-// correct, delete and add sessions and undo the last change. It follows the log: what is
-// written to it while the window is open shows at once, keeping the open sessions and the
+// correct, delete and add sessions, undo the last change and open the totals. It follows the log:
+// what is written to it while the window is open shows at once, keeping the open sessions and the
 // scroll position. The window deletes itself when closed.
 //
 // The box shown when the log cannot be cleared is titled with Qt's file error code of the
@@ -37,6 +37,10 @@ public:
 
     // The report shown in the tree; null before loadLog().
     const ReportModel* report() const { return m_report; }
+
+signals:
+    // "Totals…" was chosen from the tree's menu.
+    void totalsAsked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

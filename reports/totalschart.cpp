@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr double PlotTop = 16;
+// Room above the longest bar for its time.
+constexpr double PlotTop = 24;
 constexpr double PlotHeight = 240;
 constexpr double MinimumLeft = 56;
 constexpr double Right = 16;
@@ -43,6 +44,24 @@ double labelWidth(const QString& text) {
     return double(text.size()) * CharacterWidth;
 }
 
+// A bar's time, short enough to stand over it: "0:04", "120:00", or "40 s" under a minute,
+// which "0:00" would hide.
+QString barTime(qint64 seconds) {
+    if (seconds < 60)
+        return QStringLiteral("%1 s").arg(seconds);
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString colourRules() {
+    QString rules;
+    for (int i = 0; i < TotalsChart::Colours; ++i)
+        rules +=
+            QStringLiteral(".c%1 { fill: %2; }\n").arg(i).arg(TotalsChart::BarColours[size_t(i)]);
+    return rules;
+}
+
 } // namespace
 
 TotalsChart::TotalsChart(const TotalsTable& table)
@@ -74,11 +93,38 @@ TotalsChart::TotalsChart(const TotalsTable& table)
     m_labelSpace = 24 + LabelSin * longest;
 }
 
+int TotalsChart::colour(const QString& project) const {
+    return m_place.value(project) % Colours;
+}
+
 QString TotalsChart::colourClass(const QString& project) const {
-    return u'c' + QString::number(m_place.value(project) % Colours);
+    return u'c' + QString::number(colour(project));
 }
 
 void TotalsChart::write(QXmlStreamWriter& xml) const {
+    writeSvg(xml, QString());
+}
+
+QByteArray TotalsChart::document(const Ink& ink) const {
+    const QString styleSheet =
+        QStringLiteral("text { fill: %1; font-family: sans-serif; font-size: 11px; }\n"
+                       ".tick { fill: %2; text-anchor: end; }\n"
+                       ".label { text-anchor: end; }\n"
+                       ".value { text-anchor: middle; }\n"
+                       ".grid { stroke: %3; stroke-width: 1; }\n"
+                       ".axis { stroke: %2; stroke-width: 1; }\n"
+                       ".bar { stroke: %4; stroke-width: 1; }\n")
+            .arg(ink.text, ink.muted, ink.grid, ink.background) +
+        colourRules();
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.writeStartDocument();
+    writeSvg(xml, styleSheet);
+    xml.writeEndDocument();
+    return out;
+}
+
+void TotalsChart::writeSvg(QXmlStreamWriter& xml, const QString& styleSheet) const {
     qint64 longest = 0;
     for (const Bar& bar : m_bars)
         longest = std::max(longest, bar.seconds);
@@ -95,6 +141,8 @@ void TotalsChart::write(QXmlStreamWriter& xml) const {
     xml.writeAttribute(QStringLiteral("role"), QStringLiteral("img"));
     xml.writeTextElement(QStringLiteral("title"), m_byPeriod ? QStringLiteral("Hours per period")
                                                              : QStringLiteral("Hours per project"));
+    if (!styleSheet.isEmpty())
+        xml.writeTextElement(QStringLiteral("style"), styleSheet);
     writeAxis(xml, topHours, step);
     for (size_t i = 0; i < m_bars.size(); ++i)
         writeBar(xml, m_bars[i], int(i), topHours * 3600.0);
@@ -128,7 +176,9 @@ void TotalsChart::writeBar(QXmlStreamWriter& xml, const Bar& bar, int index,
     const double x = m_left + BarGap / 2 + index * (BarWidth + BarGap);
     double base = PlotTop + PlotHeight;
     for (const Segment& segment : bar.segments) {
-        const double height = PlotHeight * double(segment.seconds) / topSeconds;
+        // A few minutes beside a hundred hours would be drawn a fraction of a pixel high.
+        const double share = PlotHeight * double(segment.seconds) / topSeconds;
+        const double height = segment.seconds > 0 ? std::max(share, ShortestBar) : 0.0;
         base -= height;
         xml.writeStartElement(QStringLiteral("rect"));
         xml.writeAttribute(QStringLiteral("class"),
@@ -142,6 +192,14 @@ void TotalsChart::writeBar(QXmlStreamWriter& xml, const Bar& bar, int index,
                        : totalstext::shownName(segment.project);
         xml.writeTextElement(QStringLiteral("title"),
                              what + QStringLiteral(": ") + totalstext::duration(segment.seconds));
+        xml.writeEndElement();
+    }
+    if (bar.seconds > 0) {
+        xml.writeStartElement(QStringLiteral("text"));
+        xml.writeAttribute(QStringLiteral("class"), QStringLiteral("value"));
+        xml.writeAttribute(QStringLiteral("x"), number(x + BarWidth / 2));
+        xml.writeAttribute(QStringLiteral("y"), number(base - 4));
+        xml.writeCharacters(barTime(bar.seconds));
         xml.writeEndElement();
     }
     const double labelX = x + BarWidth / 2 + 4;

@@ -20,7 +20,7 @@ QString field(const QString& value) {
 
 QString csv(const TotalsTable& table) {
     const QString lineEnd = QStringLiteral("\r\n");
-    QString out = table.byPeriod() ? QStringLiteral("period,first_day,last_day,") : QString();
+    QString out = table.byPeriod() ? QStringLiteral("period,from,to,") : QString();
     out += QStringLiteral("project,seconds,hours,sessions,incomplete") + lineEnd;
     for (const TotalsRow& row : table.rows()) {
         if (table.byPeriod()) {

@@ -7,8 +7,7 @@ namespace totalsformat {
 namespace {
 
 // Written as element text, so it holds no "<", ">", "&" or quotes: XML would escape them, and a
-// browser reading the page as HTML would not read them back. The colours of the bars read on
-// white, on a dark page and in grey print.
+// browser reading the page as HTML would not read them back.
 const QString StyleSheet = QStringLiteral(R"(
 :root { color-scheme: light dark; --fg: #1f2328; --muted: #59636e; --bg: #ffffff;
   --rule: #d1d9e0; --grid: #e4e8ec; --stripe: #f6f8fa; }
@@ -25,6 +24,7 @@ h2 { font-size: 16px; margin: 24px 0 8px; }
 .chart text { fill: var(--fg); font-size: 11px; }
 .chart .tick { fill: var(--muted); text-anchor: end; }
 .chart .label { text-anchor: end; }
+.chart .value { text-anchor: middle; }
 .chart .grid { stroke: var(--grid); stroke-width: 1; }
 .chart .axis { stroke: var(--muted); stroke-width: 1; }
 .chart .bar { stroke: var(--bg); stroke-width: 1; }
@@ -39,11 +39,6 @@ th { font-weight: 600; }
 td.num, th.num { text-align: right; }
 tbody tr:nth-child(even) { background: var(--stripe); }
 tfoot td { font-weight: 600; border-top: 2px solid var(--fg); border-bottom: none; }
-.c0 { fill: #4e79a7; background: #4e79a7; } .c1 { fill: #f28e2b; background: #f28e2b; }
-.c2 { fill: #e15759; background: #e15759; } .c3 { fill: #76b7b2; background: #76b7b2; }
-.c4 { fill: #59a14f; background: #59a14f; } .c5 { fill: #edc948; background: #edc948; }
-.c6 { fill: #b07aa1; background: #b07aa1; } .c7 { fill: #ff9da7; background: #ff9da7; }
-.c8 { fill: #9c755f; background: #9c755f; } .c9 { fill: #bab0ac; background: #bab0ac; }
 @media print {
   :root { --fg: #000000; --muted: #444444; --bg: #ffffff; --rule: #999999; --grid: #cccccc;
     --stripe: #ffffff; }
@@ -53,6 +48,17 @@ tfoot td { font-weight: 600; border-top: 2px solid var(--fg); border-bottom: non
   * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
 )");
+
+// The chart's bar colours, for its bars and for the legend's swatches.
+QString colourRules() {
+    QString rules;
+    for (int i = 0; i < TotalsChart::Colours; ++i) {
+        rules += QStringLiteral(".c%1 { fill: %2; background: %2; }\n")
+                     .arg(i)
+                     .arg(TotalsChart::BarColours[size_t(i)]);
+    }
+    return rules;
+}
 
 void cell(QXmlStreamWriter& xml, const QString& tag, const QString& text, bool number = false) {
     xml.writeStartElement(tag);
@@ -121,12 +127,23 @@ void writeIncomplete(QXmlStreamWriter& xml, const TotalsTable& table) {
         return;
     xml.writeTextElement(QStringLiteral("h2"), QStringLiteral("Incomplete sessions"));
     xml.writeStartElement(QStringLiteral("ul"));
-    for (const IncompleteSession& session : table.incomplete()) {
-        xml.writeTextElement(QStringLiteral("li"),
-                             totalstext::shownName(session.project) + QStringLiteral(", started ") +
-                                 totalstext::started(session) + QStringLiteral(", ") +
-                                 totalstext::reason(session));
-    }
+    for (const IncompleteSession& session : table.incomplete())
+        xml.writeTextElement(QStringLiteral("li"), totalstext::incomplete(session));
+    xml.writeEndElement();
+}
+
+void writeLeftOut(QXmlStreamWriter& xml, const TotalsTable& table) {
+    const QStringList lines = totalstext::undatedLeftOut(table);
+    if (lines.isEmpty())
+        return;
+    xml.writeStartElement(QStringLiteral("p"));
+    xml.writeAttribute(QStringLiteral("class"), QStringLiteral("note"));
+    xml.writeCharacters(lines.front());
+    xml.writeEndElement();
+    xml.writeStartElement(QStringLiteral("ul"));
+    xml.writeAttribute(QStringLiteral("class"), QStringLiteral("note"));
+    for (const QString& line : lines.mid(1))
+        xml.writeTextElement(QStringLiteral("li"), line);
     xml.writeEndElement();
 }
 
@@ -152,7 +169,7 @@ QString html(const TotalsTable& table, const QString& subtitle) {
     xml.writeAttribute(QStringLiteral("name"), QStringLiteral("color-scheme"));
     xml.writeAttribute(QStringLiteral("content"), QStringLiteral("light dark"));
     xml.writeTextElement(QStringLiteral("title"), title + QStringLiteral(" - Tallyhawk"));
-    xml.writeTextElement(QStringLiteral("style"), StyleSheet);
+    xml.writeTextElement(QStringLiteral("style"), StyleSheet + colourRules());
     xml.writeEndElement();
 
     xml.writeStartElement(QStringLiteral("body"));
@@ -170,14 +187,7 @@ QString html(const TotalsTable& table, const QString& subtitle) {
         writeLegend(xml, chart);
     writeTable(xml, table);
     writeIncomplete(xml, table);
-    if (table.undatedLeftOut() > 0) {
-        xml.writeStartElement(QStringLiteral("p"));
-        xml.writeAttribute(QStringLiteral("class"), QStringLiteral("note"));
-        xml.writeCharacters(
-            QStringLiteral("Left out: %1 session(s) whose start does not read as a date.")
-                .arg(table.undatedLeftOut()));
-        xml.writeEndElement();
-    }
+    writeLeftOut(xml, table);
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();

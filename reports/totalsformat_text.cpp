@@ -64,15 +64,11 @@ QString text(const TotalsTable& table) {
     QString out = aligned(lines, align);
     if (!table.incomplete().empty())
         out += u'\n';
-    for (const IncompleteSession& session : table.incomplete()) {
-        out += QStringLiteral("Incomplete: ") + totalstext::shownName(session.project) +
-               QStringLiteral(", started ") + totalstext::started(session) + QStringLiteral(", ") +
-               totalstext::reason(session) + u'\n';
-    }
-    if (table.undatedLeftOut() > 0) {
-        out += QStringLiteral("\nLeft out: %1 session(s) whose start does not read as a date.\n")
-                   .arg(table.undatedLeftOut());
-    }
+    for (const IncompleteSession& session : table.incomplete())
+        out += QStringLiteral("Incomplete: ") + totalstext::incomplete(session) + u'\n';
+    const QStringList leftOut = totalstext::undatedLeftOut(table);
+    if (!leftOut.isEmpty())
+        out += u'\n' + leftOut.join(QStringLiteral("\n  ")) + u'\n';
     return out;
 }
 

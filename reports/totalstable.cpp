@@ -1,5 +1,6 @@
 #include "reports/totalstable.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -64,7 +65,7 @@ TotalsTable TotalsTable::build(const LoggedSessions& log, const TotalsQuery& que
             continue;
         if (query.limitsDates()) {
             if (!session.date.isValid()) {
-                ++table.m_undatedLeftOut;
+                table.m_undatedLeftOut.push_back({session.lineNumber, session.stampText});
                 continue;
             }
             if ((query.from.isValid() && session.date < query.from) ||
@@ -89,7 +90,8 @@ TotalsTable TotalsTable::build(const LoggedSessions& log, const TotalsQuery& que
         } else {
             ++row.incomplete;
             table.m_incomplete.push_back({names[session.project], session.date, session.time,
-                                          session.stampText, session.state});
+                                          session.stampText, session.state, session.lineNumber,
+                                          session.unreadLine, session.unreadText});
         }
     }
 
@@ -143,17 +145,41 @@ QString hours(qint64 seconds) {
     return QString::number(double(seconds) / 3600.0, 'f', 2);
 }
 
-QString started(const IncompleteSession& session) {
+QString incomplete(const IncompleteSession& session) {
+    QString text = shownName(session.project) + QStringLiteral(", started ");
     if (session.date.isValid())
-        return session.date.toString(Qt::ISODate) + u' ' + session.time.toString(Qt::ISODate);
-    if (session.stampText.isEmpty())
-        return QStringLiteral("at an unknown time");
-    return session.stampText + QStringLiteral(" (undated)");
+        text += session.date.toString(Qt::ISODate) + u' ' + session.time.toString(Qt::ISODate);
+    else if (session.stampText.isEmpty())
+        text += QStringLiteral("at an unknown time");
+    else
+        text += session.stampText + QStringLiteral(" (undated)");
+    text += QStringLiteral(" on line %1, ").arg(session.lineNumber);
+    text += session.state == LoggedSession::State::NotStopped ? QStringLiteral("not stopped")
+                                                              : QStringLiteral("no readable time");
+    if (session.unreadLine > 0) {
+        text += QStringLiteral("; line %1 could not be read: \"%2\"")
+                    .arg(session.unreadLine)
+                    .arg(session.unreadText);
+    }
+    return text;
 }
 
-QString reason(const IncompleteSession& session) {
-    return session.state == LoggedSession::State::NotStopped ? QStringLiteral("not stopped")
-                                                             : QStringLiteral("no readable time");
+QStringList undatedLeftOut(const TotalsTable& table) {
+    // A log written under other date settings can leave out every session; its first places
+    // are enough to find the cause.
+    constexpr size_t Named = 10;
+    const std::vector<UndatedSession>& left = table.undatedLeftOut();
+    if (left.empty())
+        return {};
+    QStringList lines{QStringLiteral("Left out: %1 session(s) whose start does not read as a "
+                                     "date:")
+                          .arg(left.size())};
+    for (size_t i = 0; i < std::min(left.size(), Named); ++i) {
+        lines += QStringLiteral("line %1: \"%2\"").arg(left[i].lineNumber).arg(left[i].stampText);
+    }
+    if (left.size() > Named)
+        lines += QStringLiteral("and %1 more").arg(left.size() - Named);
+    return lines;
 }
 
 QString periodHeading(TotalsQuery::Grouping grouping) {
@@ -168,6 +194,22 @@ QString periodHeading(TotalsQuery::Grouping grouping) {
         return QStringLiteral("Month");
     }
     return QStringLiteral("Project");
+}
+
+QString subtitle(const QString& logPath, const TotalsQuery& query) {
+    QString text = QFileInfo(logPath).fileName();
+    if (query.from.isValid() && query.to.isValid())
+        text += QStringLiteral(", %1 to %2")
+                    .arg(query.from.toString(Qt::ISODate), query.to.toString(Qt::ISODate));
+    else if (query.from.isValid())
+        text += QStringLiteral(", from %1").arg(query.from.toString(Qt::ISODate));
+    else if (query.to.isValid())
+        text += QStringLiteral(", up to %1").arg(query.to.toString(Qt::ISODate));
+    else
+        text += QStringLiteral(", all dates");
+    if (query.project)
+        text += QStringLiteral(", project ") + shownName(*query.project);
+    return text;
 }
 
 } // namespace totalstext

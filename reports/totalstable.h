@@ -36,6 +36,15 @@ struct IncompleteSession {
     QTime time;
     QString stampText;
     LoggedSession::State state = LoggedSession::State::NotStopped;
+    qsizetype lineNumber = 0;
+    qsizetype unreadLine = 0; // see LoggedSession
+    QString unreadText;
+};
+
+// A session left out of a date range because its stamp does not read as a date.
+struct UndatedSession {
+    qsizetype lineNumber = 0;
+    QString stampText;
 };
 
 // The totals of a log for a query. A session counts whole in the period of the day it started,
@@ -55,8 +64,8 @@ public:
     const std::vector<IncompleteSession>& incomplete() const { return m_incomplete; }
     qint64 totalSeconds() const { return m_totalSeconds; }
     qsizetype totalSessions() const { return m_totalSessions; }
-    // Sessions without a readable start that a date range left out.
-    qsizetype undatedLeftOut() const { return m_undatedLeftOut; }
+    // Sessions without a readable start that a date range left out, in log order.
+    const std::vector<UndatedSession>& undatedLeftOut() const { return m_undatedLeftOut; }
 
     // "2024-01-05", "2024-W01", "2024-01", or "undated".
     QString periodLabel(const TotalsRow& row) const;
@@ -67,7 +76,7 @@ private:
     std::vector<IncompleteSession> m_incomplete;
     qint64 m_totalSeconds = 0;
     qsizetype m_totalSessions = 0;
-    qsizetype m_undatedLeftOut = 0;
+    std::vector<UndatedSession> m_undatedLeftOut;
 };
 
 // Texts shared by the output formats.
@@ -79,11 +88,15 @@ QString shownName(const QString& project);
 QString duration(qint64 seconds);
 // "1.26"
 QString hours(qint64 seconds);
-// "2008-06-03 09:00:05", or the stamp as written with " (undated)".
-QString started(const IncompleteSession& session);
-// "not stopped" or "no readable time".
-QString reason(const IncompleteSession& session);
+// "Gamma, started 2024-01-02 13:00:00 on line 40, not stopped", and the line that could not be
+// read when there is one: "; line 44 could not be read: "...""."
+QString incomplete(const IncompleteSession& session);
+// The sessions a date range left out for want of a date, a line each after the first, with
+// their places: the first few, and how many more.
+QStringList undatedLeftOut(const TotalsTable& table);
 // "Project", "Day", "Week" or "Month".
 QString periodHeading(TotalsQuery::Grouping grouping);
+// What was totalled, in a few words: "Tasks.txt, 2024-01-01 to 2024-01-07".
+QString subtitle(const QString& logPath, const TotalsQuery& query);
 
 } // namespace totalstext

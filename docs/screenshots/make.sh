@@ -102,3 +102,30 @@ click "$main" 50 64 # Reports
 move Reports 60 60
 click Reports 38 292 # open the first session in the tree
 shot reports Reports
+
+# The Totals window, over the log of the summary examples, by day: a copy of the program in a
+# folder of its own, reading the log's stamps as they were written (United States English).
+if [ "$scale" = 1 ]; then
+    xdotool windowclose "$(win Reports)"
+    xdotool windowminimize "$(win "$main")"
+    mkdir "$work/sample"
+    cp "$build/tallyhawk" "$work/sample/"
+    cp "$here/../../tests/data/logs/summary_sample.txt" "$work/sample/Tasks.txt"
+    (cd "$work/sample" && LC_ALL=en_US.UTF-8 exec ./tallyhawk) >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 2
+    xdotool windowmove "$(xdotool search --sync --onlyvisible --name "^$main\$" | tail -1)" 700 400
+    sleep 0.4
+    click "$main" 50 64 # Reports
+    move Reports 300 20
+    xdotool mousemove --window "$(win Reports)" 300 480 click 3 # the tree's menu
+    sleep 0.4
+    xdotool key Up Return # Totals…, the last item
+    move Totals 40 30
+    click Totals 115 20 # Show
+    xdotool key End Return # Everything
+    click Totals 570 20 # By
+    xdotool key Home Down Return # Day
+    xdotool mousemove 1000 750
+    shot totals Totals
+fi

@@ -65,7 +65,7 @@ private slots:
             << u"Copied   0:00:10   0.00         1"_qs;
         QTest::newRow("by week as CSV")
             << QStringList{u"--by"_qs, u"week"_qs, u"--format"_qs, u"csv"_qs}
-            << u"period,first_day,last_day,project,seconds,hours,sessions,incomplete\r"_qs
+            << u"period,from,to,project,seconds,hours,sessions,incomplete\r"_qs
             << u"2024-W01,2024-01-01,2024-01-07,Alpha,3600,1.00,1,0\r"_qs;
         QTest::newRow("dates and a project") << QStringList{u"--from=2024-01-02"_qs,
                                                             u"--to"_qs,
@@ -135,19 +135,58 @@ private slots:
     }
 
     void namesTheLogItCannotRead_data() {
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << u"missing.txt"_qs << u"No such file or directory"_qs;
-        QTest::newRow("a folder") << QString() << u"it is a folder"_qs;
+        QTest::newRow("a log named with --log that is missing")
+            << QStringList{u"--log"_qs, u"missing.txt"_qs} << u"missing.txt"_qs
+            << u"the file does not exist"_qs;
+        QTest::newRow("the log in use is a folder")
+            << QStringList() << QString() << u"it is a folder, not a file"_qs;
     }
     void namesTheLogItCannotRead() {
+        QFETCH(QStringList, arguments);
         QFETCH(QString, path);
         QFETCH(QString, reason);
         const QString full = m_dir.filePath(path);
-        const Outcome outcome = run({u"--summary"_qs}, full);
+        arguments.replaceInStrings(path, full);
+        const Outcome outcome = run(QStringList{u"--summary"_qs} + arguments, full);
         QCOMPARE(outcome.status, 1);
         QCOMPARE(outcome.out, QString());
         QCOMPARE(outcome.err, u"tallyhawk: Could not read \"%1\": %2.\n"_qs.arg(full, reason));
+    }
+
+    // Before the first session the program's own log does not exist yet.
+    void totalsNothingBeforeTheFirstSession() {
+        const Outcome outcome = run({u"--summary"_qs}, m_dir.filePath(u"new/Tasks.txt"_qs));
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.out, u"Project     Time  Hours  Sessions\n"
+                              "Total    0:00:00   0.00         0\n"_qs);
+    }
+
+    void saysWhenNoSessionMatchesTheProject_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("another letter case")
+            << QStringList{u"--project"_qs, u"alpha"_qs}
+            << u"tallyhawk: no session matched --project \"alpha\"; the log has \"Alpha\" "
+               "(names must match exactly, letter case and spaces included).\n"_qs;
+        QTest::newRow("no project like it")
+            << QStringList{u"--project"_qs, u"Gamma"_qs}
+            << u"tallyhawk: no session matched --project \"Gamma\".\n"_qs;
+        QTest::newRow("not on these dates")
+            << QStringList{u"--project"_qs, u"Beta"_qs, u"--to"_qs, u"2024-01-07"_qs}
+            << u"tallyhawk: no session matched --project \"Beta\".\n"_qs;
+    }
+    void saysWhenNoSessionMatchesTheProject() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Outcome outcome =
+            run(QStringList{u"--summary"_qs, u"--format"_qs, u"csv"_qs} + arguments, m_log);
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, u"project,seconds,hours,sessions,incomplete\r\n"_qs);
+        QCOMPARE(outcome.err, message);
     }
 
     void answersHelpAndVersion() {

@@ -150,6 +150,66 @@ private slots:
         QCOMPARE(dump(log), sessions);
     }
 
+    // An incomplete session names the line that left it so, for the user to mend in an editor.
+    void namesTheLineThatLeftASessionIncomplete_data() {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QString>("place");
+        const QString started = Start + u" [Started] Alpha"_qs;
+        QTest::newRow("a stopped line whose tag was mistyped")
+            << bytes({Begin, started, Stop + u" [Stoped] Alpha"_qs, u"[Total Time] N/A"_qs, End})
+            << u"2 not stopped 3 %1 [Stoped] Alpha"_qs.arg(Stop);
+        QTest::newRow("a stopped line mistyped, and no total")
+            << bytes({Begin, started, Stop + u" Stopped Alpha"_qs, End})
+            << u"2 not stopped 3 %1 Stopped Alpha"_qs.arg(Stop);
+        QTest::newRow("still running: nothing unread")
+            << bytes(running(u"Alpha"_qs, Start)) << u"2 not stopped 0 "_qs;
+        QTest::newRow("killed, then another session: nothing unread")
+            << bytes(running(u"Alpha"_qs, Start) + record(u"Beta"_qs, Start, Stop, u"N/A"_qs))
+            << u"2 not stopped 0 "_qs;
+        QTest::newRow("a total that is no time, and stamps that do not read")
+            << bytes(record(u"Alpha"_qs, u"03.06.2008 09:00:05"_qs, u"03.06.2008 10:00:05"_qs,
+                            u"about an hour"_qs))
+            << u"2 no duration 4 [Total Time] about an hour"_qs;
+        QTest::newRow("N/A, and a stop stamp that does not read")
+            << bytes(record(u"Alpha"_qs, Start, u"03.06.2008 10:00:05"_qs, u"N/A"_qs))
+            << u"2 no duration 3 03.06.2008 10:00:05 [Stopped] Alpha"_qs;
+        QTest::newRow("a long line is cut short")
+            << bytes({Begin, started, Stop + u" [Stoped] "_qs + QString(200, u'x'), End})
+            << u"2 not stopped 3 %1 [Stoped] %2…"_qs.arg(Stop, QString(79 - 30, u'x'));
+    }
+    void namesTheLineThatLeftASessionIncomplete() {
+        QFETCH(QByteArray, log);
+        QFETCH(QString, place);
+        const LoggedSessions read = LoggedSessions::read(log, UnitedStates);
+        QVERIFY(!read.sessions().empty());
+        const LoggedSession& session = read.sessions().front();
+        QCOMPARE(u"%1 %2 %3 %4"_qs.arg(session.lineNumber)
+                     .arg(stateName(session.state))
+                     .arg(session.unreadLine)
+                     .arg(session.unreadText),
+                 place);
+    }
+
+    void findsProjectsThatDifferOnlyInCaseOrSpaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("like");
+        QTest::newRow("letter case") << u"alpha"_qs << QStringList{u"Alpha"_qs, u"ALPHA "_qs};
+        QTest::newRow("spaces at the ends")
+            << u" Alpha"_qs << QStringList{u"Alpha"_qs, u"ALPHA "_qs};
+        QTest::newRow("the exact name is left out") << u"Alpha"_qs << QStringList{u"ALPHA "_qs};
+        QTest::newRow("inner letters differ") << u"Alpah"_qs << QStringList();
+    }
+    void findsProjectsThatDifferOnlyInCaseOrSpaces() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, like);
+        const LoggedSessions log =
+            LoggedSessions::read(bytes(record(u"Alpha"_qs, Start, Stop, u"N/A"_qs) +
+                                       record(u"ALPHA "_qs, Start, Stop, u"N/A"_qs) +
+                                       record(u"Beta"_qs, Start, Stop, u"N/A"_qs)),
+                                 UnitedStates);
+        QCOMPARE(log.projectsLike(name), like);
+    }
+
     void decodesNamesAsWindows1252() {
         const LoggedSessions log = LoggedSessions::read(
             bytes(record(u"Café €"_qs, Start, Stop, u"0d 0h 0m 1s"_qs)), UnitedStates);

@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTreeView>
@@ -58,6 +60,9 @@ private slots:
 
     void printSendsThePanesEditedText();
     void printFailureIsShown();
+
+    void treeMenuOffersTotals_data();
+    void treeMenuOffersTotals();
 
 private:
     QString logPath() const { return m_dir->filePath(QStringLiteral("Tasks.txt")); }
@@ -418,6 +423,44 @@ void TestReportsWindow::printFailureIsShown() {
     QCOMPARE(m_dialogs->messages.size(), 1);
     QCOMPARE(m_dialogs->messages.first().icon, Dialogs::Icon::Warning);
     QVERIFY(m_dialogs->messages.first().text.contains(QStringLiteral("no printer is installed")));
+}
+
+void TestReportsWindow::treeMenuOffersTotals_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("right-click on the empty part of the tree") << u"right-click"_qs;
+    QTest::newRow("Shift+F10") << u"Shift+F10"_qs;
+    // The platform turns the menu key into a keyboard context-menu request to the focus.
+    QTest::newRow("menu key") << u"menu key"_qs;
+}
+
+void TestReportsWindow::treeMenuOffersTotals() {
+    QFETCH(QString, how);
+    QVERIFY(writeBytes(logPath(), sampleLog()));
+    ReportsWindow* window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    tree()->setFocus();
+    QSignalSpy asked(window, &ReportsWindow::totalsAsked);
+    if (how == u"right-click") {
+        // Through the window, as the platform delivers it, which makes the menu request.
+        const QPoint below = tree()->viewport()->rect().bottomLeft() + QPoint(10, -10);
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                          tree()->viewport()->mapTo(window, below));
+    } else if (how == u"Shift+F10") {
+        QTest::keyClick(tree(), Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                  tree()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(tree(), &request);
+    }
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().constLast()->text(), u"Totals…"_qs);
+    // Up from no item reaches the last.
+    QTest::keyClick(menu, Qt::Key_Up);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(!QApplication::activePopupWidget());
 }
 
 QTEST_MAIN(TestReportsWindow)

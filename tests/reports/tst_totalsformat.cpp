@@ -49,6 +49,7 @@ struct Page {
     bool selfContained = true;
     QString rootNamespace;
     std::vector<Bar> bars;
+    QStringList barTimes;
     QStringList cells;
 };
 
@@ -75,6 +76,8 @@ Page readPage(const QString& html) {
             bar = nullptr;
         } else if (name == u"td") {
             page.cells += xml.readElementText();
+        } else if (name == u"text" && attributes.value(u"class"_qs) == u"value") {
+            page.barTimes += xml.readElementText();
         }
     }
     page.wellFormed = !xml.hasError();
@@ -99,7 +102,7 @@ private slots:
                  "Gamma              0:00:00   0.00         0\n"
                  "Total              4:30:00   4.50         5\n"
                  "\n"
-                 "Incomplete: Gamma, started 2024-01-02 13:00:00, not stopped\n"_qs);
+                 "Incomplete: Gamma, started 2024-01-02 13:00:00 on line 37, not stopped\n"_qs);
     }
 
     void writesPeriodsInTheTable() {
@@ -118,8 +121,7 @@ private slots:
                       "<b>&co,900,0.25,1,0\r\n"
                       "Gamma,0,0.00,0,1\r\n"_qs);
         const QStringList weeks = totalsformat::csv(sampleTable(Grouping::Week)).split(u"\r\n"_qs);
-        QCOMPARE(weeks.value(0),
-                 u"period,first_day,last_day,project,seconds,hours,sessions,incomplete"_qs);
+        QCOMPARE(weeks.value(0), u"period,from,to,project,seconds,hours,sessions,incomplete"_qs);
         QCOMPARE(weeks.value(1), u"2024-W01,2024-01-01,2024-01-07,Alpha,10800,3.00,2,0"_qs);
     }
 
@@ -181,6 +183,61 @@ private slots:
                          u"2024-01-02, Alpha: 1:00:00"_qs, u"2024-01-02, \"Alpha \": 0:45:00"_qs,
                          u"2024-01-02, <b>&co: 0:15:00"_qs, u"2024-01-02, Gamma: 0:00:00"_qs}));
         QVERIFY(qAbs(page.bars[0].height / page.bars[2].height - 2.0) < 0.001);
+    }
+
+    // A few minutes beside 120 hours would be a fraction of a pixel high.
+    void keepsEveryBarWithTimeVisibleAndLabelled() {
+        const QByteArray log = bytes(
+            record(u"Long"_qs, u"1/1/2024 9:00:00 AM"_qs, u"1/6/2024 9:00:00 AM"_qs,
+                   u"5d 0h 0m 0s"_qs) +
+            record(u"Short"_qs, u"1/2/2024 9:00:00 AM"_qs, u"1/2/2024 9:04:00 AM"_qs, total(240)) +
+            record(u"Shortest"_qs, u"1/2/2024 10:00:00 AM"_qs, u"1/2/2024 10:00:40 AM"_qs,
+                   total(40)));
+        for (const Grouping grouping : {Grouping::Project, Grouping::Day}) {
+            TotalsQuery query;
+            query.grouping = grouping;
+            const Page page = readPage(totalsformat::html(
+                TotalsTable::build(LoggedSessions::read(log, UnitedStates), query), QString()));
+            QCOMPARE(page.bars.size(), size_t(3));
+            for (const Bar& bar : page.bars)
+                QVERIFY2(bar.height >= 3, qPrintable(bar.title));
+            const QStringList times = grouping == Grouping::Project
+                                          ? QStringList{u"120:00"_qs, u"0:04"_qs, u"40 s"_qs}
+                                          : QStringList{u"120:00"_qs, u"0:04"_qs};
+            QCOMPARE(page.barTimes, times);
+        }
+    }
+
+    // Each session left out or not counted names its line, and the text that could not be
+    // read; a log written under other date settings names its first places only.
+    void placesWhatIsNotCounted() {
+        QStringList lines =
+            record(u"Alpha"_qs, u"1/1/2024 9:00:00 AM"_qs, u"1/1/2024 10:00:00 AM"_qs, total(3600));
+        lines[2].replace(u"[Stopped]"_qs, u"[Stoped]"_qs);
+        for (int i = 0; i < 12; ++i) {
+            lines +=
+                record(u"Beta"_qs, u"02.01.2024 09:00:00"_qs, u"02.01.2024 09:00:01"_qs, total(1));
+        }
+        TotalsQuery query;
+        query.from = QDate(2024, 1, 1);
+        const QString text = totalsformat::text(
+            TotalsTable::build(LoggedSessions::read(bytes(lines), UnitedStates), query));
+        QCOMPARE(text.section(u'\n', 4),
+                 u"Incomplete: Alpha, started 2024-01-01 09:00:00 on line 2, not stopped; "
+                 "line 3 could not be read: \"1/1/2024 10:00:00 AM [Stoped] Alpha\"\n"
+                 "\n"
+                 "Left out: 12 session(s) whose start does not read as a date:\n"
+                 "  line 9: \"02.01.2024 09:00:00\"\n"
+                 "  line 16: \"02.01.2024 09:00:00\"\n"
+                 "  line 23: \"02.01.2024 09:00:00\"\n"
+                 "  line 30: \"02.01.2024 09:00:00\"\n"
+                 "  line 37: \"02.01.2024 09:00:00\"\n"
+                 "  line 44: \"02.01.2024 09:00:00\"\n"
+                 "  line 51: \"02.01.2024 09:00:00\"\n"
+                 "  line 58: \"02.01.2024 09:00:00\"\n"
+                 "  line 65: \"02.01.2024 09:00:00\"\n"
+                 "  line 72: \"02.01.2024 09:00:00\"\n"
+                 "  and 2 more\n"_qs);
     }
 
 private:

@@ -160,7 +160,9 @@ private slots:
         query.from = QDate(2008, 1, 1);
         const TotalsTable limited = table(log, query);
         QCOMPARE(dump(limited), QStringList{u"2008-06-03|Alpha|10|1|0"_qs});
-        QCOMPARE(limited.undatedLeftOut(), qsizetype(2));
+        QCOMPARE(limited.undatedLeftOut().size(), size_t(2));
+        QCOMPARE(limited.undatedLeftOut().back().lineNumber, qsizetype(16));
+        QCOMPARE(limited.undatedLeftOut().back().stampText, u"03.06.2008 11:00:00"_qs);
     }
 
     void breaksTiesByName() {

@@ -1,6 +1,9 @@
 // Every window as designed: geometry, captions, tab order, z-order, fonts and colours.
 #include "app/mainwindowlayout.h"
 #include "app/noteswindowlayout.h"
+#include "reports/totalswindow.h"
+#include "reports/totalswindowlayout.h"
+#include "session/sessionlog.h"
 #include "tallyhawk/version.h"
 #include "tests/support/apprig.h"
 #include "ui/aboutwindow.h"
@@ -271,6 +274,26 @@ private slots:
         QVERIFY(picture(u"ImgTopRed"_qs)->hasScaledContents());
         QVERIFY(sameImage(picture(u"ImgTopRed"_qs)->pixmap(), assets::TopRed));
         QVERIFY(sameImage(picture(u"ImgBottomOrange"_qs)->pixmap(), assets::BottomOrange));
+    }
+
+    void totalsWindowAsDesigned() {
+        QTemporaryDir dir;
+        SessionLog log(dir.filePath(u"Tasks.txt"_qs), QString());
+        FakeClock clock;
+        FakeDialogs dialogs;
+        TotalsWindow t(log, clock, dialogs);
+        QCOMPARE(t.objectName(), u"FrmTotals"_qs);
+        QCOMPARE(t.size(), totalswindowlayout::ClientSize);
+        QVERIFY(!(t.windowFlags() & Qt::WindowMaximizeButtonHint));
+        checkDesign(&t, totalswindowlayout::Design);
+        checkCaptions(&t, {{u"LblRange"_qs, u"&Show:"_qs},
+                           {u"LblFrom"_qs, u"&From:"_qs},
+                           {u"LblTo"_qs, u"&to:"_qs},
+                           {u"LblBy"_qs, u"&By:"_qs},
+                           {u"CmdSaveAs"_qs, u"&Save As…"_qs}});
+        QCOMPARE(tabChain(&t, &t), controlsNamed(&t, {u"CboRange"_qs, u"DtpFrom"_qs, u"DtpTo"_qs,
+                                                      u"CboBy"_qs, u"ChartArea"_qs, u"LvwTotals"_qs,
+                                                      u"LstIncomplete"_qs, u"CmdSaveAs"_qs}));
     }
 
     void aboutWindowAsDesigned() {
