@@ -15,6 +15,7 @@
 #include "tray/systemtrayicon.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
+#include "ui/onscreen.h"
 #include "ui/systemdialogs.h"
 #include "ui/windowplacement.h"
 
@@ -121,6 +122,7 @@ int runWindow(int argc, char* argv[]) {
                      &MainWindow::bringForward);
 
     window.startUp();
+    onscreen::keep(&window);
     window.show();
     return application.exec();
 }
