@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
@@ -109,12 +108,14 @@ MainWindowControls MainWindowControls::create(QWidget* window, ProjectList& proj
     place(c.askMeBox, L::ChkAskMe);
     c.startStopButton = button(QStringLiteral("&Start"), L::CmdStartStop, "CmdStartStop");
     // The two text boxes sit inside the light picture; a dark desktop would make them black
-    // holes in it. They keep the style's own light colours.
-    const QPalette light = window->style()->standardPalette();
+    // holes in it. They take the light colours Qt works out from a light button face.
+    const QPalette light(QColor(0xef, 0xef, 0xef));
     c.projectBox = new ProjectBox(projects, window);
     c.projectBox->setObjectName(QStringLiteral("CboProject"));
     c.projectBox->setPalette(light);
-    c.projectBox->setAccessibleName(QStringLiteral("The Project"));
+    // Its text field takes the focus itself, and is what a screen reader reads.
+    for (QWidget* part : std::initializer_list<QWidget*>{c.projectBox, c.projectBox->lineEdit()})
+        part->setAccessibleName(QStringLiteral("The Project"));
     c.projectBox->setAccessibleDescription(
         QStringLiteral("Type a project name, or pick one from the list"));
     place(c.projectBox, L::CboProject);

@@ -35,7 +35,7 @@ QColor on(const QColor& wanted, const QColor& background) {
     const QColor hsl = wanted.toHsl();
     float lightness = hsl.lightnessF();
     QColor candidate = wanted;
-    while (contrast(candidate, background) < MinimumContrast) {
+    while (contrast(candidate, background) < ChangedContrast) {
         lightness = darken ? std::max(0.0f, lightness - 0.02f) : std::min(1.0f, lightness + 0.02f);
         candidate = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness);
         if (lightness <= 0.0f || lightness >= 1.0f)
