@@ -83,6 +83,9 @@ QProcessEnvironment XDisplay::environment() const {
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("XDG_SESSION_TYPE"));
     env.remove(QStringLiteral("XAUTHORITY"));
+    // The caller's own scaling stays out; a scaling set for the display, as a desktop sets it,
+    // comes in with the rest of its variables.
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
     env.insert(m_variables);
     return env;
 }
