@@ -117,6 +117,7 @@ void TestE2eKeyboard::everythingWithTheKeyboardAlone() {
     // and the box to Start, where the focus stays from now on.
     keys(QStringLiteral("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space"));
     QVERIFY2(fx.waitForActiveWindow(Prompt), qPrintable(fx.why()));
+    CHECK_NAMES(a11y, "the box asking for the comment");
     QVERIFY(fx.input.type(QStringLiteral("Planning the week")));
     keys(QStringLiteral("Return"));
     QVERIFY(waitForLog(" [Starting Comments] Planning the week\r\n"));
