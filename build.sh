@@ -14,6 +14,9 @@ packages+=(qt6-svg-dev)
 packages+=(libxss-dev)
 # The end-to-end tests run the program on a private X display and drive it with real input.
 packages+=(xvfb openbox xdotool xclip wmctrl x11-utils)
+# What a screen reader reads: the accessibility bus and Python's reader of it for the end-to-end
+# walk, and Qt's private interface that switches accessibility on for the in-process tests.
+packages+=(at-spi2-core python3-pyatspi qt6-base-private-dev)
 # The install tests validate the desktop entry and metainfo and build the Debian package.
 packages+=(desktop-file-utils appstream dpkg-dev file)
 # A session under a real Wayland compositor: headless weston and Qt's Wayland platform.

@@ -20,6 +20,7 @@
 #include "tray/systemtrayicon.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
+#include "ui/onscreen.h"
 #include "ui/systemdialogs.h"
 #include "ui/windowplacement.h"
 
@@ -171,6 +172,7 @@ int runWindow(int argc, char* argv[]) {
     bus.publish(QDBusConnection::sessionBus());
 
     window.startUp();
+    onscreen::keep(&window);
     window.show();
     return application.exec();
 }

@@ -19,6 +19,7 @@
 #include "storage/datafiles.h"
 #include "storage/onelinetext.h"
 #include "tallyhawk/version.h"
+#include "ui/announcement.h"
 #include "ui/assets/assets.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
@@ -338,6 +339,8 @@ void MainWindow::raisePrompt() {
     NotesWindow* notes = showNotesWindow();
     notes->setWindowTitle(QStringLiteral("What are you doing now?"));
     m_services.placement.SetTopMost(notes, true);
+    // Shown without the focus: a screen reader is told instead.
+    announce(notes, notes->windowTitle());
 }
 
 void MainWindow::askAboutAwayTime(const AwayPeriod& period) {

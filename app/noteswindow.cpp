@@ -3,6 +3,7 @@
 #include "app/noteswindowlayout.h"
 #include "session/sessionmodel.h"
 #include "ui/dialogs.h"
+#include "ui/onscreen.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -19,10 +20,14 @@ NotesWindow::NotesWindow(SessionModel& session, Dialogs& dialogs, QWidget* owner
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Notes"));
     resize(noteswindowlayout::ClientSize);
+    onscreen::keep(this);
 
     m_noteBox = new QPlainTextEdit(this);
     m_noteBox->setObjectName(QStringLiteral("Text1"));
     m_noteBox->setTabChangesFocus(true);
+    m_noteBox->setAccessibleName(QStringLiteral("Note"));
+    m_noteBox->setAccessibleDescription(
+        QStringLiteral("What you are doing; it goes into the session log when the window closes"));
     place(m_noteBox, noteswindowlayout::Text1);
     auto* okButton = new QPushButton(QStringLiteral("&Ok"), this);
     okButton->setObjectName(QStringLiteral("CmdOk"));

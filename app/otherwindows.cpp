@@ -3,12 +3,14 @@
 #include "reports/reportswindow.h"
 #include "reports/totalswindow.h"
 #include "ui/aboutwindow.h"
+#include "ui/onscreen.h"
 #include "ui/schemechoice.h"
 #include "ui/settingswindow.h"
 
 namespace {
 
 void bringForward(QWidget* window) {
+    onscreen::keep(window);
     window->showNormal();
     window->raise();
     window->activateWindow();

@@ -1,8 +1,11 @@
 #include "away/awayquestionwindow.h"
 
 #include "away/awayquestionlayout.h"
+#include "ui/announcement.h"
+#include "ui/onscreen.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -47,6 +50,7 @@ AwayQuestionWindow::AwayQuestionWindow(QWidget* owner)
     setWindowTitle(QStringLiteral("Tallyhawk"));
     namespace L = awayquestionlayout;
     setFixedSize(L::ClientSize);
+    onscreen::keep(this);
 
     m_project = label(QString(), QStringLiteral("LblAwayProject"), L::LblAwayProject, this);
     m_left = row(QStringLiteral("You left:"), L::LeftCaption, QStringLiteral("LblAwayLeft"),
@@ -72,6 +76,32 @@ void AwayQuestionWindow::setQuestion(const QString& project, const QString& left
     m_left->setText(left);
     m_back->setText(back);
     m_length->setText(length);
+    // A further away period changes the question of a window already shown; say it again.
+    if (isVisible())
+        announce(this, spokenQuestion());
+}
+
+QString AwayQuestionWindow::spokenQuestion() const {
+    return QStringLiteral("%1 You left: %2. You came back: %3. Away for: %4. Keep the time, or "
+                          "stop when you left?")
+        .arg(m_project->text(), m_left->text(), m_back->text(), m_length->text());
+}
+
+void AwayQuestionWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // It comes up without the focus, so that keys typed on coming back go where they were
+    // meant; a screen reader is told instead.
+    announce(this, spokenQuestion());
+}
+
+void AwayQuestionWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape is the close box, as in a dialog. Nothing else answers from the keyboard but a
+    // button that the user has moved the focus to on purpose: there is no default button.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AwayQuestionWindow::answer(void (AwayQuestionWindow::*chosen)()) {

@@ -54,6 +54,9 @@ ReportsWindow::ReportsWindow(SessionLog& log, LogCorrections& corrections, Dialo
     m_logPane->lower();
     m_reportTree->setHeaderHidden(true);
     m_reportTree->setUniformRowHeights(true);
+    m_reportTree->setAccessibleName(QStringLiteral("Sessions"));
+    m_reportTree->setAccessibleDescription(
+        QStringLiteral("Each session of the log, numbered; expand one to see its lines"));
 
     setTabOrder(m_logPane, m_clearButton);
     setTabOrder(m_clearButton, m_reportTree);

@@ -22,9 +22,11 @@ void setColours(QWidget* widget, const QColor& text, const QColor& back) {
 }
 
 LinkLabel* addLink(QWidget* panel, const QString& name, const QString& caption,
-                   const TwipsRect& rect) {
+                   const QString& opens, const TwipsRect& rect) {
     auto* link = new LinkLabel(caption, panel);
     link->setObjectName(name);
+    link->setFocusPolicy(Qt::TabFocus);
+    link->setAccessibleDescription(opens);
     link->setFont(fonts::arialBold(8.25, true));
     setColours(link, Qt::blue, Qt::white);
     link->setCursor(assets::linkCursor());
@@ -65,12 +67,15 @@ AboutWindow::AboutWindow(Desktop& desktop, Dialogs& dialogs, QWidget* parent)
     logo->setPixmap(assets::pixmap(assets::Logo));
     logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     logo->setCursor(assets::linkCursor());
+    logo->setAccessibleName(QStringLiteral("Logo"));
+    logo->setAccessibleDescription(QStringLiteral("Opens the web page"));
     place(logo, L::Logo);
 
-    LinkLabel* webLink =
-        addLink(panel, QStringLiteral("Label2"), vendor::WebSiteName.toString(), L::WebLink);
-    LinkLabel* emailLink =
-        addLink(panel, QStringLiteral("Label3"), vendor::Email.toString(), L::EmailLink);
+    // Tab reaches the web site link, then the e-mail link, as the design's tab order has them.
+    LinkLabel* webLink = addLink(panel, QStringLiteral("Label2"), vendor::WebSiteName.toString(),
+                                 QStringLiteral("Opens the web page"), L::WebLink);
+    LinkLabel* emailLink = addLink(panel, QStringLiteral("Label3"), vendor::Email.toString(),
+                                   QStringLiteral("Starts a new e-mail"), L::EmailLink);
 
     auto* editionLabel = new QLabel(QStringLiteral("Freeware Edition"), panel);
     editionLabel->setObjectName(QStringLiteral("Label4"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringView>
 
@@ -19,6 +20,11 @@ struct SchemeInfo {
     QString top;         // resource path of the upper picture
     QString bottom;      // resource path of the lower picture
 };
+
+// The darkest colour that any scheme's pictures show under a text of the main window (the foot
+// of Orange Cream's lower panel). Texts drawn over the pictures are made to read on it, so they
+// read on every scheme.
+inline constexpr QColor DarkestPanel{0xfe, 0xcf, 0x97};
 
 // In the order of the Settings window's option buttons.
 const std::array<SchemeInfo, 4>& all();

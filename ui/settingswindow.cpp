@@ -3,6 +3,7 @@
 #include "ui/assets/assets.h"
 #include "ui/fonts.h"
 #include "ui/linklabel.h"
+#include "ui/readablecolour.h"
 #include "ui/schemechoice.h"
 #include "ui/settingswindowlayout.h"
 
@@ -15,10 +16,15 @@ using schemes::Scheme;
 
 namespace {
 
-// A button paints its background in the button colour; these sit on white.
+// A button paints its background in the button colour; these sit on white, and their captions
+// must read there whatever the desktop's text colour.
 void paintWhite(QWidget* button) {
     button->setBackgroundRole(QPalette::Window);
     button->setAutoFillBackground(true);
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::WindowText,
+                 readablecolour::on(pal.color(QPalette::WindowText), Qt::white));
+    button->setPalette(pal);
 }
 
 } // namespace
@@ -39,16 +45,18 @@ SettingsWindow::SettingsWindow(SchemeChoice& choice, QWidget* parent)
     setPalette(pal);
 
     // Created bottom of the z-order first: each upper thumbnail lies over its lower one.
-    addThumbnail(assets::BottomOrange, L::ImgBottomOrange, "ImgBottomOrange");
-    addThumbnail(assets::BottomDefault, L::ImgBottomDefault, "ImgBottomDefault");
-    addThumbnail(assets::BottomBlack, L::ImgBottomBlack, "ImgBottomBlack");
-    addThumbnail(assets::BottomRed, L::ImgBottomRed, "ImgBottomRed");
-    addThumbnail(assets::TopDefault, L::ImgTopDefault, "ImgTopDefault");
-    addThumbnail(assets::TopRed, L::ImgTopRed, "ImgTopRed");
-    addThumbnail(assets::TopBlack, L::ImgTopBlack, "ImgTopBlack");
-    addThumbnail(assets::TopOrange, L::ImgTopOrange, "ImgTopOrange");
+    addThumbnail(Scheme::OrangeCream, false, L::ImgBottomOrange, "ImgBottomOrange");
+    addThumbnail(Scheme::Default, false, L::ImgBottomDefault, "ImgBottomDefault");
+    addThumbnail(Scheme::Black, false, L::ImgBottomBlack, "ImgBottomBlack");
+    addThumbnail(Scheme::Red, false, L::ImgBottomRed, "ImgBottomRed");
+    addThumbnail(Scheme::Default, true, L::ImgTopDefault, "ImgTopDefault");
+    addThumbnail(Scheme::Red, true, L::ImgTopRed, "ImgTopRed");
+    addThumbnail(Scheme::Black, true, L::ImgTopBlack, "ImgTopBlack");
+    addThumbnail(Scheme::OrangeCream, true, L::ImgTopOrange, "ImgTopOrange");
     auto* exitPicture = new LinkLabel(this);
     exitPicture->setObjectName(QStringLiteral("ImgExit"));
+    exitPicture->setAccessibleName(QStringLiteral("Exit"));
+    exitPicture->setAccessibleDescription(QStringLiteral("Closes the Settings window"));
     exitPicture->setPixmap(assets::pixmap(assets::Exit));
     exitPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(exitPicture, L::ImgExit);
@@ -76,10 +84,15 @@ SettingsWindow::SettingsWindow(SchemeChoice& choice, QWidget* parent)
     connect(exitPicture, &LinkLabel::clicked, this, &QWidget::close);
 }
 
-void SettingsWindow::addThumbnail(const QString& picture, const TwipsRect& rect, const char* name) {
+void SettingsWindow::addThumbnail(Scheme scheme, bool upper, const TwipsRect& rect,
+                                  const char* name) {
+    const schemes::SchemeInfo& shown = schemes::info(scheme);
     auto* image = new QLabel(this);
     image->setObjectName(QLatin1StringView(name));
-    image->setPixmap(assets::pixmap(picture));
+    image->setAccessibleName(shown.caption.toString() + (upper
+                                                             ? QStringLiteral(", upper picture")
+                                                             : QStringLiteral(", lower picture")));
+    image->setPixmap(assets::pixmap(upper ? shown.top : shown.bottom));
     image->setScaledContents(true);
     place(image, rect);
 }

@@ -24,7 +24,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addThumbnail(const QString& picture, const TwipsRect& rect, const char* name);
+    void addThumbnail(schemes::Scheme scheme, bool upper, const TwipsRect& rect, const char* name);
     QRadioButton* addOption(schemes::Scheme scheme, const TwipsRect& rect, const char* name);
     QRadioButton* option(schemes::Scheme scheme) const;
     void showRestoredChoices();

@@ -4,7 +4,10 @@
 # clicks through every window.
 #   docs/screenshots/make.sh [build folder] [scale]   (needs xvfb, openbox, xdotool, imagemagick)
 # At scale 2 the program runs as on a screen at 200 %, and only the windows that show pictures
-# are shot, as <name>@2x.png. DISPLAY_NUMBER picks another virtual display than :93.
+# are shot, as <name>@2x.png. With THEME=dark the program takes a dark desktop palette (GTK's
+# Adwaita dark, through Qt's gtk3 platform theme, package qt6-gtk-platformtheme), and only the
+# main and Settings windows are shot, as main-dark.png and settings-dark.png. DISPLAY_NUMBER
+# picks another virtual display than :93.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
@@ -40,7 +43,13 @@ move() {
 }
 shot() {
     local name=$1
-    if [ "$scale" != 1 ]; then
+    if [ "${THEME:-}" = dark ]; then
+        case $name in
+        main-default) name=main-dark ;;
+        settings) name=settings-dark ;;
+        *) return 0 ;;
+        esac
+    elif [ "$scale" != 1 ]; then
         case " main-default main-orange settings about " in
         *" $name "*) name="$name@${scale}x" ;;
         *) return 0 ;;
@@ -55,6 +64,9 @@ prompt="What are you doing now\\?"
 cp "$build/tallyhawk" "$work/"
 if [ "$scale" != 1 ]; then
     export QT_ENABLE_HIGHDPI_SCALING=1 QT_SCALE_FACTOR=$scale
+fi
+if [ "${THEME:-}" = dark ]; then
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 fi
 (cd "$work" && exec ./tallyhawk) >/dev/null 2>&1 &
 pids+=($!)
@@ -79,6 +91,8 @@ session() {
 }
 click "$main" 170 82 # project box
 xdotool type --delay 15 "Website redesign"
+click "$main" 260 82 # +
+shot first-steps "$main"
 session "Reviewing the mock-ups" "Mock-ups sent out for review." input-box
 session "Writing the style guide" "Colours and type settled; icons next."
 shot main-default "$main"

@@ -91,17 +91,20 @@ private slots:
     }
 
     void keepLogsTheAwayPeriodAndTheSessionRunsOn_data() {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("Keep") << false;
-        QTest::newRow("close box") << true;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Keep") << u"Keep"_qs;
+        QTest::newRow("close box") << u"close box"_qs;
+        QTest::newRow("Escape") << u"Escape"_qs;
     }
     void keepLogsTheAwayPeriodAndTheSessionRunsOn() {
-        QFETCH(bool, byCloseBox);
+        QFETCH(QString, how);
         AppRig rig;
         awayFromASession(rig, "[Away]\r\nMinutes=5\r\n", 60);
         const QPointer<QWidget> window = question(rig);
-        if (byCloseBox)
+        if (how == u"close box")
             window->close();
+        else if (how == u"Escape")
+            QTest::keyClick(window->findChild<QPushButton*>(u"CmdStopWhenLeft"_qs), Qt::Key_Escape);
         else
             answer(rig, u"CmdKeep"_qs);
         QTRY_VERIFY(!window);

@@ -59,7 +59,6 @@ bool AppUnderTest::start() {
     QProcessEnvironment env = m_display.environment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
     m_process.setProcessEnvironment(env);
     // Started from another folder: the data files must still land beside the program.
     m_process.setWorkingDirectory(QDir::tempPath());

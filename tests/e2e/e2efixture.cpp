@@ -4,7 +4,8 @@
 
 #include <QtTest>
 
-E2eFixture::E2eFixture() {
+E2eFixture::E2eFixture(QSize screen)
+    : display(screen) {
     if (!display.error().isEmpty())
         fail(display.error());
     else if (!app.error().isEmpty())

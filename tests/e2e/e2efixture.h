@@ -21,7 +21,8 @@ public:
     // How long any one step may take before the test gives up on it.
     static constexpr int WaitMs = XWindows::DefaultWaitMs;
 
-    E2eFixture();
+    // On a screen of the given size.
+    explicit E2eFixture(QSize screen = {1280, 1024});
 
     // Starts the program and waits until its main window has the focus.
     [[nodiscard]] bool startApp();

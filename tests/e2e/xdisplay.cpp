@@ -20,8 +20,8 @@ void stop(QProcess& process) {
 
 } // namespace
 
-XDisplay::XDisplay() {
-    if (startServer())
+XDisplay::XDisplay(QSize screen) {
+    if (startServer(screen))
         startWindowManager();
 }
 
@@ -30,14 +30,14 @@ XDisplay::~XDisplay() {
     stop(m_server);
 }
 
-bool XDisplay::startServer() {
+bool XDisplay::startServer(QSize screen) {
     // -displayfd: the server chooses a free number and writes it once it accepts clients.
     m_server.setProcessChannelMode(QProcess::SeparateChannels);
-    m_server.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                    QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                    QStringLiteral("-noreset")});
+    m_server.start(
+        QStringLiteral("Xvfb"),
+        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+         QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+         QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!m_server.waitForStarted(StartTimeoutMs)) {
         m_error = QStringLiteral("Xvfb did not start: ") + m_server.errorString();
         return false;
@@ -106,6 +106,9 @@ QProcessEnvironment XDisplay::environment() const {
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("XDG_SESSION_TYPE"));
     env.remove(QStringLiteral("XAUTHORITY"));
+    // The caller's own scaling stays out; a scaling set for the display, as a desktop sets it,
+    // comes in with the rest of its variables.
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
     env.insert(m_variables);
     return env;
 }

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,7 @@
 // display number itself and reports it, so that test programs running side by side never meet.
 class XDisplay {
 public:
-    XDisplay();
+    explicit XDisplay(QSize screen = {1280, 1024});
     ~XDisplay();
     XDisplay(const XDisplay&) = delete;
     XDisplay& operator=(const XDisplay&) = delete;
@@ -34,7 +35,7 @@ public:
                const QByteArray& input = {}) const;
 
 private:
-    bool startServer();
+    bool startServer(QSize screen);
     bool startWindowManager();
     // Asks openbox to show the desktop, or to stop, and tells whether it now says so.
     bool askShowingDesktop(bool showing) const;

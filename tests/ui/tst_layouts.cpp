@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 // The given controls from the top of the z-order down, as the container stacks them.
@@ -146,14 +148,20 @@ private slots:
         QVERIFY(!w.windowIcon().isNull());
     }
 
-    void mainWindowTabsFromStartThroughTheWindowedControls() {
+    void mainWindowTabsFromStartInTheDesignedOrder() {
         AppRig rig;
         auto& w = rig.load();
         QCOMPARE(w.focusWidget(), rig.find(u"CmdStartStop"_qs));
+        // The links take the focus at their places in the design's tab order.
         const QList<QWidget*> expected =
             controlsNamed(&w, {u"CmdStartStop"_qs, u"CboProject"_qs, u"CmdNotes"_qs, u"CmdAdd"_qs,
-                               u"ChkAskMe"_qs, u"TxtAsk"_qs, u"CmdRemove"_qs, u"UpDown"_qs});
-        QCOMPARE(tabChain(&w, &w), expected);
+                               u"LblReports"_qs, u"ChkAskMe"_qs, u"TxtAsk"_qs, u"CmdRemove"_qs,
+                               u"UpDown"_qs, u"LblSettings"_qs, u"LblAbout"_qs});
+        // Tab goes round; read from Start on.
+        QList<QWidget*> chain = tabChain(&w, &w);
+        std::rotate(chain.begin(), std::find(chain.begin(), chain.end(), expected.first()),
+                    chain.end());
+        QCOMPARE(chain, expected);
     }
 
     void mainWindowLabelsShowThePictureThrough() {
@@ -334,6 +342,7 @@ private slots:
             QCOMPARE(link->cursor().hotSpot(), assets::LinkCursorHotSpot);
         }
         QVERIFY(a.findChild<QLabel*>(u"Label1"_qs)->wordWrap());
+        QCOMPARE(tabChain(&a, panel), controlsNamed(panel, {u"Label2"_qs, u"Label3"_qs}));
     }
 
     void aboutCreditLineFitsItsLabel() {
