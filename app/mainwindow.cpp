@@ -7,6 +7,7 @@
 #include "app/otherwindows.h"
 #include "app/projectbox.h"
 #include "app/traymenu.h"
+#include "app/unicodechoice.h"
 #include "away/awayquestionwindow.h"
 #include "session/awaytracker.h"
 #include "session/clock.h"
@@ -67,6 +68,8 @@ MainWindow::MainWindow(const Services& services, std::unique_ptr<SecondTimer> ti
     m_projects = new ProjectList(datafiles::path(services.dataFolder, datafiles::Projects), this);
     m_control = new SessionControl(*m_session, *m_projects, services.clock, this);
     m_corrections = std::make_unique<LogCorrections>(*m_log, *m_session, services.clock);
+    m_unicode =
+        std::make_unique<UnicodeChoice>(m_services.dialogs, *m_log, *m_projects, m_settings);
     m_away = new AwayTracker(*m_session, services.clock, services.idle, services.sleep, this);
     m_tray = new TrayMenu(services.tray, this);
     m_otherWindows = new OtherWindows(m_services, m_settings, *m_log, *m_corrections, this);
@@ -190,6 +193,10 @@ void MainWindow::startOrStop() {
 
 void MainWindow::startSession() {
     if (const Refused refused = m_control->beginStart(m_ui.projectBox->projectName())) {
+        if (refused->kind == Refusal::Kind::Unencodable) {
+            m_unicode->ask(this, refused->reason, [this] { startSession(); });
+            return;
+        }
         // The window comes back from the tray, so that a name can be typed.
         m_services.dialogs.messageBox(this, Dialogs::Message::plain(refused->reason),
                                       [this](Dialogs::Answer) { m_tray->restoreWindow(); });
@@ -204,8 +211,32 @@ void MainWindow::askStartingComment() {
         this, {StartPromptTitle, StartPromptText, QStringLiteral("Default")},
         [this](const std::optional<QString>& comment) {
             m_cancelComment = nullptr;
-            m_control->finishStart(comment.value_or(QString()));
+            finishStart(comment.value_or(QString()));
         });
+}
+
+void MainWindow::finishStart(const QString& comment) {
+    const Refused refused = m_control->checkComment(comment);
+    if (!refused) {
+        m_control->finishStart(comment);
+        return;
+    }
+    // Start waits for its comment meanwhile: No, or a refusal, asks for it again.
+    if (refused->kind == Refusal::Kind::Unencodable) {
+        m_unicode->ask(
+            this, refused->reason, [this, comment] { finishStart(comment); },
+            [this] { askStartingComment(); });
+        return;
+    }
+    m_services.dialogs.messageBox(this, Dialogs::Message::plain(refused->reason),
+                                  [this](Dialogs::Answer) { askStartingComment(); });
+}
+
+void MainWindow::logRefusedNote(const QString& note, const QString& why) {
+    m_unicode->ask(this, why, [this, note] {
+        if (const FileResult written = m_session->logNote(note); !written.ok())
+            reportLogFailure(written);
+    });
 }
 
 void MainWindow::showStartStopMenu(const QPoint& at) {
@@ -235,6 +266,11 @@ void MainWindow::startAt() {
     const QString name = m_ui.projectBox->projectName();
     if (name.isEmpty()) {
         m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing));
+        return;
+    }
+    if (const Refused refused = m_control->checkProject(name);
+        refused && refused->kind == Refusal::Kind::Unencodable) {
+        m_unicode->ask(this, refused->reason, [this] { startAt(); });
         return;
     }
     const QString now = m_session->dateText().format(m_services.clock.now());
@@ -312,8 +348,10 @@ void MainWindow::reportLogFailure(const FileResult& result) {
 }
 
 NotesWindow* MainWindow::showNotesWindow() {
-    if (!m_notes)
+    if (!m_notes) {
         m_notes = new NotesWindow(*m_session, m_services.dialogs, this);
+        connect(m_notes, &NotesWindow::noteRefused, this, &MainWindow::logRefusedNote);
+    }
     m_notes->show();
     return m_notes;
 }

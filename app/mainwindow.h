@@ -26,6 +26,7 @@ class SessionLog;
 class SessionControl;
 class SessionModel;
 class TrayMenu;
+class UnicodeChoice;
 
 // The main window: the project box, Start/Stop, the session's start, stop and elapsed time,
 // the activity prompt's controls and the links to the other windows. It shows the session
@@ -73,6 +74,8 @@ private:
     void startOrStop();
     void startSession();
     void askStartingComment();
+    void finishStart(const QString& comment);
+    void logRefusedNote(const QString& note, const QString& why);
     void showStartStopMenu(const QPoint& at);
     void askMoment(const QString& title, const QString& prompt, const QString& preset,
                    MomentDialog::Act act, std::function<void()> then = {});
@@ -101,6 +104,7 @@ private:
     SessionModel* m_session;
     SessionControl* m_control;
     std::unique_ptr<LogCorrections> m_corrections;
+    std::unique_ptr<UnicodeChoice> m_unicode;
     ProjectList* m_projects;
     TrayMenu* m_tray;
     OtherWindows* m_otherWindows;

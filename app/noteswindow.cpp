@@ -1,6 +1,7 @@
 #include "app/noteswindow.h"
 
 #include "app/noteswindowlayout.h"
+#include "session/sessionlog.h"
 #include "session/sessionmodel.h"
 #include "ui/dialogs.h"
 #include "ui/onscreen.h"
@@ -65,6 +66,12 @@ void NotesWindow::logNote() {
     const QString note = noteText();
     if (note.isEmpty())
         return;
+    if (const std::optional<QString> lost = m_session.log().cannotHold(note)) {
+        emit noteRefused(note, QStringLiteral("The note holds characters that the session log "
+                                              "cannot keep: %1.")
+                                   .arg(*lost));
+        return;
+    }
     const FileResult result = m_session.logNote(note);
     if (result.ok())
         return;

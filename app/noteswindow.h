@@ -16,6 +16,10 @@ public:
     // The program is ending: the window closes without logging its note.
     void discard();
 
+signals:
+    // A note the session log cannot keep as it is written now; `why` names the characters.
+    void noteRefused(const QString& note, const QString& why);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

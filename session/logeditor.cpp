@@ -119,6 +119,9 @@ public:
     }
 
     QByteArray encode(const QString& text) const { return ansi::encodeAs(text, m_encoding); }
+    std::optional<QString> cannotHold(const QString& text) const {
+        return ansi::cannotHold(text, m_encoding);
+    }
 
     std::vector<Entry> entries;
     std::vector<LogLine> lines;
@@ -222,6 +225,8 @@ LogEditor::Result LogEditor::correct(QByteArrayView log, const RecordRef& ref,
                                   ? log.sliced(middleStart, middleEnd - middleStart).toByteArray()
                                   : QByteArray();
     const RecordText text = recordText(fields);
+    if (std::optional<QString> why = scan.cannotHold(text.start + text.stop))
+        return QStringLiteral("The session log cannot keep these characters: %1.").arg(*why);
     return LogEdit{e->start, ref.bytes, scan.encode(text.start) + middle + scan.encode(text.stop)};
 }
 
@@ -258,6 +263,8 @@ LogEditor::Result LogEditor::add(QByteArrayView log, const SessionFields& fields
         at == log.size() && !log.isEmpty() && log.back() != '\n' && log.back() != '\r';
     if (lineOpen)
         text.prepend(ansi::LineEnd);
+    if (std::optional<QString> why = scan.cannotHold(text))
+        return QStringLiteral("The session log cannot keep these characters: %1.").arg(*why);
     QByteArray bytes = scan.encode(text);
     // A new log kept as UTF-8 would start with its mark; this one is only written here.
     return LogEdit{at, {}, std::move(bytes)};

@@ -1,7 +1,11 @@
 #include "session/projectlist.h"
 
+#include "storage/ansitext.h"
 #include "storage/datafiles.h"
 #include "storage/projectlistfile.h"
+#include "storage/textfile.h"
+
+#include <QFile>
 
 #include <algorithm>
 
@@ -55,6 +59,18 @@ FileResult ProjectList::removeAt(int row) {
     if (!result.ok())
         emit writeFailed(QString(), result);
     return result;
+}
+
+std::optional<QString> ProjectList::cannotHold(const QString& name) const {
+    QFile file(m_path);
+    const ansi::Encoding encoding = file.open(QIODevice::ReadOnly)
+                                        ? ansi::detectEncoding(file.read(3))
+                                        : ansi::Encoding::Windows1252;
+    return ansi::cannotHold(name, encoding);
+}
+
+FileResult ProjectList::keepAsUtf8() {
+    return textfile::keepAsUtf8(m_path);
 }
 
 int ProjectList::rowCount(const QModelIndex& parent) const {

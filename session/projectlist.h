@@ -5,6 +5,8 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
+#include <optional>
+
 // The project list: the names the user picks from, kept in alphabetical order ignoring case
 // whatever order they arrive in, and mirrored in Projects.txt. Names that differ only in letter
 // case stay in the order they arrived, so "alpha" added before "Alpha" stays before it. A name
@@ -29,6 +31,11 @@ public:
 
     // Removes the name at the row, when there is one, and rewrites the file either way.
     FileResult removeAt(int row);
+
+    // Why the file cannot take the name as it is kept now; nothing when it can.
+    std::optional<QString> cannotHold(const QString& name) const;
+    // Rewrites the file as UTF-8 from now on.
+    FileResult keepAsUtf8();
 
 signals:
     // The file could not take a change: the name added (empty for a removal) and why.

@@ -19,21 +19,6 @@ Refusal refusal(Refusal::Kind kind, QString reason) {
     return {kind, std::move(reason)};
 }
 
-// Enough of them to see what went wrong without a line as long as the text.
-constexpr qsizetype NamedCharacters = 5;
-
-QString namedCharacters(const QList<char32_t>& characters) {
-    QStringList named;
-    for (const char32_t c : characters.first(std::min(characters.size(), NamedCharacters))) {
-        named.append(QStringLiteral("\"%1\" (U+%2)")
-                         .arg(QString::fromUcs4(&c, 1),
-                              QString::number(quint32(c), 16).toUpper().rightJustified(4, u'0')));
-    }
-    if (characters.size() > NamedCharacters)
-        named.append(QStringLiteral("and %1 more").arg(characters.size() - NamedCharacters));
-    return named.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 SessionControl::SessionControl(SessionModel& session, ProjectList& projects, const Clock& clock,
@@ -57,12 +42,12 @@ Refused SessionControl::checkText(const QString& text, QStringView what) const {
             Refusal::Kind::TooLong,
             QStringLiteral("The %1 is longer than %2 characters.").arg(what).arg(MaxTextLength));
     }
-    // The log is Windows-1252: such a character would reach it as "?", and be lost.
-    if (const QList<char32_t> lost = ansi::unencodable(text); !lost.isEmpty()) {
+    // Such a character would reach a Windows-1252 log as "?", and be lost.
+    if (const std::optional<QString> lost = m_session.log().cannotHold(text)) {
         return refusal(Refusal::Kind::Unencodable,
                        QStringLiteral("The %1 holds characters that the session log cannot "
                                       "keep: %2.")
-                           .arg(what, namedCharacters(lost)));
+                           .arg(what, *lost));
     }
     return std::nullopt;
 }
@@ -76,6 +61,23 @@ Refused SessionControl::checkName(const QString& name) const {
             QStringLiteral("A project name cannot end with \"%1\".").arg(logformat::BeginMarker));
     }
     return checkText(name, u"project name");
+}
+
+Refused SessionControl::checkProject(const QString& project) const {
+    const QString name = oneLineText(project);
+    if (Refused refused = checkName(name))
+        return refused;
+    if (const std::optional<QString> lost = m_projects.cannotHold(name)) {
+        return refusal(Refusal::Kind::Unencodable,
+                       QStringLiteral("The project name holds characters that the project list "
+                                      "cannot keep: %1.")
+                           .arg(*lost));
+    }
+    return std::nullopt;
+}
+
+Refused SessionControl::checkComment(const QString& comment) const {
+    return checkText(oneLineText(comment), u"starting comment");
 }
 
 Refused SessionControl::checkStartMoment(const QDateTime& at) const {
@@ -125,10 +127,18 @@ Refused SessionControl::beginStart(const QString& project, const QDateTime& at) 
                            .arg(m_session.project(), m_session.startStamp()));
     }
     const QString name = oneLineText(project);
-    if (Refused refused = checkName(name))
+    if (Refused refused = checkProject(name))
         return refused;
     if (Refused refused = checkStartMoment(at))
         return refused;
+    // The stamp too: some locales write their dates in digits of their own.
+    const QString stamp = m_session.dateText().format(at.isValid() ? at : m_clock.now());
+    if (const std::optional<QString> lost = m_session.log().cannotHold(stamp)) {
+        return refusal(Refusal::Kind::Unencodable,
+                       QStringLiteral("The date holds characters that the session log cannot "
+                                      "keep: %1.")
+                           .arg(*lost));
+    }
     // A name the list's file could not take stays listed for this run; the list says so.
     (void)m_projects.add(name);
     m_session.begin(name, at);
@@ -141,7 +151,7 @@ void SessionControl::finishStart(const QString& startingComment) {
 
 Refused SessionControl::start(const QString& project, const QString& startingComment,
                               const QDateTime& at) {
-    if (Refused refused = checkText(oneLineText(startingComment), u"starting comment"))
+    if (Refused refused = checkComment(startingComment))
         return refused;
     if (Refused refused = beginStart(project, at))
         return refused;
@@ -169,7 +179,7 @@ Refused SessionControl::switchTo(const QString& project, const QString& starting
     const QString name = oneLineText(project);
     if (Refused refused = checkName(name))
         return refused;
-    if (Refused refused = checkText(oneLineText(startingComment), u"starting comment"))
+    if (Refused refused = checkComment(startingComment))
         return refused;
     // The stop stamp and the start stamp are the same moment.
     const QDateTime now = m_clock.now();

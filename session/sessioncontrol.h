@@ -26,7 +26,8 @@ struct Refusal {
         NoName,
         // A name or a text is longer than MaxTextLength.
         TooLong,
-        // A name or a text holds characters that the session log cannot keep.
+        // A name or a text holds characters that the session log or the project list cannot
+        // keep as they are written now; the window offers to keep them as UTF-8.
         Unencodable,
         // A note without text.
         Empty,
@@ -72,6 +73,12 @@ public:
     // not started for them: its lines are not in the log yet, and the window's button still
     // offers Start.
     SessionStatus status() const;
+
+    // Why a session of the project cannot start, whatever the moment: no name, or one the log
+    // or the project list cannot keep.
+    Refused checkProject(const QString& project) const;
+    // Why the starting comment cannot be logged: too long, or characters the log cannot hold.
+    Refused checkComment(const QString& comment) const;
 
     // Why a session cannot start at the moment: it is in the future, or before the end of the
     // last record of the log.

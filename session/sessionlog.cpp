@@ -4,6 +4,8 @@
 #include "storage/logrecovery.h"
 #include "storage/textfile.h"
 
+#include <QFile>
+
 SessionLog::SessionLog(QString path, QString recoveryFolder, QObject* parent)
     : QObject(parent)
     , m_path(std::move(path))
@@ -13,14 +15,37 @@ QString SessionLog::recoveryPath() const {
     return logrecovery::path(m_recoveryFolder, m_path);
 }
 
+ansi::Encoding SessionLog::encoding() const {
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ansi::Encoding::Windows1252;
+    return ansi::detectEncoding(file.read(3));
+}
+
+std::optional<QString> SessionLog::cannotHold(QStringView text) const {
+    return ansi::cannotHold(text, encoding());
+}
+
+FileResult SessionLog::keepAsUtf8() {
+    FileResult result = textfile::keepAsUtf8(m_path);
+    if (result.ok())
+        (void)undofile::remove(undoPath());
+    return result;
+}
+
 void SessionLog::hold(QStringView lines) {
     m_held += lines;
 }
 
 FileResult SessionLog::write(QStringView lines) {
-    const QString chunk = m_unwritten + m_held + lines.toString() + ansi::LineEnd;
+    // Lines the log cannot hold would fail every later write with them; they go no further,
+    // and the lines that wait keep waiting.
+    if (std::optional<QString> why = cannotHold(lines))
+        return FileResult::failure(m_path, QStringLiteral("Windows-1252 cannot hold %1").arg(*why));
+    const QString added = m_held + lines.toString();
     m_held.clear();
-    FileResult result = textfile::appendText(m_path, chunk);
+    const QString chunk = m_unwritten + added + ansi::LineEnd;
+    FileResult result = textfile::appendText(m_path, chunk, textfile::AppendEncoding::AsTheFileIs);
     if (!result.ok()) {
         m_unwritten = chunk;
         return result;
@@ -127,7 +152,7 @@ SessionLog::Kept SessionLog::keepUnwritten() {
     }
     Kept kept;
     kept.lines = lines;
-    kept.write = textfile::appendText(m_path, lines);
+    kept.write = textfile::appendText(m_path, lines, textfile::AppendEncoding::AsTheFileIs);
     m_held.clear();
     if (kept.write.ok()) {
         m_unwritten.clear();
@@ -136,7 +161,7 @@ SessionLog::Kept SessionLog::keepUnwritten() {
             forgetRecoveryFile();
         return kept;
     }
-    kept.save = logrecovery::save(recoveryPath(), lines, ansi::Encoding::Windows1252);
+    kept.save = logrecovery::save(recoveryPath(), lines, encoding());
     if (!kept.save.ok()) {
         kept.outcome = Kept::Outcome::Lost;
         return kept;

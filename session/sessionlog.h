@@ -1,10 +1,13 @@
 #pragma once
 
+#include "storage/ansitext.h"
 #include "storage/fileresult.h"
 #include "storage/logedit.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 // The session log's one owner. Every line that goes into Tasks.txt goes through here, in the
 // order it was given: nothing is lost while the log cannot be written, and nothing overtakes a
@@ -22,11 +25,21 @@ public:
     // The recovery file of this log.
     QString recoveryPath() const;
 
+    // How the log keeps its text: Windows-1252, as it always has, or UTF-8 once the user chose
+    // to keep it so (keepAsUtf8()).
+    ansi::Encoding encoding() const;
+    // Why the log cannot take the text as it is kept now, naming the characters; nothing when
+    // it can.
+    std::optional<QString> cannotHold(QStringView text) const;
+    // Rewrites the log as UTF-8 from now on, whole and at once. A change kept for undo was in
+    // the old bytes and can no longer be undone.
+    FileResult keepAsUtf8();
+
     // Lines that wait for the next write, which appends them first: the start lines wait so
     // while Start asks for the starting comment.
     void hold(QStringView lines);
     // Appends whatever waits, then the lines, then CR LF. A failure keeps all of it for the
-    // next write.
+    // next write, except lines the log cannot hold, which are refused and not kept.
     FileResult write(QStringView lines = {});
     // "Clear Log and Exit": the log becomes a single empty line, and the clearing can be
     // undone. Lines that wait stay waiting.

@@ -107,6 +107,25 @@ int unitSize(Encoding encoding) {
     return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE ? 2 : 1;
 }
 
+std::optional<QString> cannotHold(QStringView text, Encoding encoding) {
+    if (encoding != Encoding::Windows1252)
+        return std::nullopt;
+    const QList<char32_t> lost = unencodable(text);
+    if (lost.isEmpty())
+        return std::nullopt;
+    // Enough of them to see what went wrong without a message as long as the text.
+    constexpr qsizetype Named = 5;
+    QStringList named;
+    for (const char32_t c : lost.first(std::min(lost.size(), Named))) {
+        named.append(QStringLiteral("\"%1\" (U+%2)")
+                         .arg(QString::fromUcs4(&c, 1),
+                              QString::number(quint32(c), 16).toUpper().rightJustified(4, u'0')));
+    }
+    if (lost.size() > Named)
+        named.append(QStringLiteral("and %1 more").arg(lost.size() - Named));
+    return named.join(QStringLiteral(", "));
+}
+
 QByteArray encode(QStringView text) {
     QByteArray out;
     out.reserve(text.size());

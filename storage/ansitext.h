@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Our text files are 8-bit Windows-1252 with CR LF line ends, so that files written by the
 // program on any platform read the same everywhere.
 namespace ansi {
@@ -50,11 +52,18 @@ int unitSize(Encoding encoding);
 
 inline const QString LineEnd = QStringLiteral("\r\n");
 
-// Characters that Windows-1252 cannot hold are written as '?'.
-QByteArray encode(QStringView text);
 // The characters of the text that Windows-1252 cannot hold, each once, in the order they first
 // come: what an append to a Windows-1252 file would lose.
 QList<char32_t> unencodable(QStringView text);
+
+// The characters of the text that a file in the encoding cannot hold, named for a message
+// ("\"日\" (U+65E5), \"本\" (U+672C)"); nothing when it can hold them all. Nothing is ever
+// written as '?' without a word.
+std::optional<QString> cannotHold(QStringView text, Encoding encoding);
+
+// Characters that Windows-1252 cannot hold are written as '?'; callers that write files ask
+// cannotHold() first.
+QByteArray encode(QStringView text);
 QString decode(QByteArrayView bytes);
 
 } // namespace ansi

@@ -1,6 +1,7 @@
 #include "storage/appsettings.h"
 
 #include "storage/datafiles.h"
+#include "storage/textfile.h"
 
 namespace {
 
@@ -58,19 +59,33 @@ bool AppSettings::minimizeOnStart() const {
 
 FileResult AppSettings::saveAtExit(int askMe, const QString& interval,
                                    const QString& project) const {
-    if (FileResult result = WriteINI(CheckboxesSection, AskMeKey, QString::number(askMe), m_path);
+    if (FileResult result =
+            write(CheckboxesSection, {{AskMeKey.toString(), QString::number(askMe)}});
         !result.ok())
         return result;
-    if (FileResult result = WriteINI(TextboxesSection, IntervalKey, interval, m_path); !result.ok())
+    if (FileResult result = write(TextboxesSection, {{IntervalKey.toString(), interval}});
+        !result.ok())
         return result;
-    return WriteINI(ComboBoxSection, ProjectKey, project, m_path);
+    return write(ComboBoxSection, {{ProjectKey.toString(), project}});
 }
 
 FileResult AppSettings::saveSchemeFlags(const QList<IniValue>& flags) const {
-    return WriteINI(ColorSchemeSection, flags, m_path);
+    return write(ColorSchemeSection, flags);
 }
 
 FileResult AppSettings::saveMinimize(bool on) const {
-    return WriteINI(CheckboxesSection, MinimizeKey, on ? QStringLiteral("1") : QStringLiteral("0"),
-                    m_path);
+    return write(CheckboxesSection,
+                 {{MinimizeKey.toString(), on ? QStringLiteral("1") : QStringLiteral("0")}});
+}
+
+FileResult AppSettings::write(QStringView section, const QList<IniValue>& values) const {
+    return WriteINI(section, values, m_path, m_newFile);
+}
+
+FileResult AppSettings::keepAsUtf8() {
+    m_newFile = ansi::Encoding::Utf8;
+    // A file not there yet stays away: its absence means "nothing to restore".
+    if (!datafiles::FileExists(m_path))
+        return FileResult::success();
+    return textfile::keepAsUtf8(m_path);
 }

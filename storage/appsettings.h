@@ -57,11 +57,17 @@ public:
     // The four flags in one rewrite, so that the file never holds two "True" or none.
     FileResult saveSchemeFlags(const QList<IniValue>& flags) const;
     FileResult saveMinimize(bool on) const;
+    // Rewrites the file as UTF-8 from now on, so that a project name in any script is kept; a
+    // file not written yet will be made as UTF-8.
+    FileResult keepAsUtf8();
+    void makeNewFileAsUtf8() { m_newFile = ansi::Encoding::Utf8; }
 
 private:
     QString value(QStringView section, QStringView key) const;
+    FileResult write(QStringView section, const QList<IniValue>& values) const;
 
     QString m_path;
+    ansi::Encoding m_newFile = ansi::Encoding::Windows1252;
     IniDocument m_document;
     bool m_exists = false;
 };

@@ -94,13 +94,14 @@ std::optional<QString> unstorableReason(QStringView section, QStringView key, QS
 
 } // namespace
 
-IniDocument::IniDocument(QString path)
-    : m_path(std::move(path)) {
+IniDocument::IniDocument(QString path, ansi::Encoding newFile)
+    : m_path(std::move(path))
+    , m_newFile(newFile) {
     clear();
 }
 
 void IniDocument::clear() {
-    m_encoding = ansi::Encoding::Windows1252;
+    m_encoding = m_newFile;
     m_modified = false;
     m_sections = {Section{}};
     m_firstSection.clear();
@@ -111,6 +112,8 @@ FileResult IniDocument::load() {
     textfile::Read read = textfile::readWhole(m_path);
     if (!read.result)
         return std::move(read.result);
+    if (read.bytes.isEmpty())
+        return FileResult::success();
     const ansi::DecodedFile decoded = ansi::decodeFile(read.bytes);
     m_encoding = decoded.encoding;
     parse(decoded.text);
@@ -151,6 +154,8 @@ QString IniDocument::value(QStringView section, QStringView key) const {
 FileResult IniDocument::setValue(QStringView section, QStringView key, QStringView value) {
     if (auto reason = unstorableReason(section, key, value))
         return FileResult::failure(m_path, std::move(*reason));
+    if (std::optional<QString> why = ansi::cannotHold(value, m_encoding))
+        return FileResult::failure(m_path, QStringLiteral("Windows-1252 cannot hold %1").arg(*why));
 
     const QString stored = quoteForWriting(value);
     const auto found = m_firstSection.constFind(foldedName(section));
@@ -226,8 +231,9 @@ FileResult WriteINI(QStringView section, QStringView key, QStringView value,
     return WriteINI(section, {IniValue{key.toString(), value.toString()}}, fileName);
 }
 
-FileResult WriteINI(QStringView section, const QList<IniValue>& values, const QString& fileName) {
-    IniDocument document(fileName);
+FileResult WriteINI(QStringView section, const QList<IniValue>& values, const QString& fileName,
+                    ansi::Encoding newFile) {
+    IniDocument document(fileName, newFile);
     if (FileResult loaded = document.load(); !loaded)
         return loaded;
     for (const IniValue& entry : values) {

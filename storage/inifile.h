@@ -19,8 +19,8 @@
 // when reading, and blanks (spaces and tabs) around a value are not part of it, so a value
 // with surrounding blanks, or one that starts and ends with the same quote, is written inside
 // double quotes; every value without a line break then reads back exactly as it was written.
-// A value with a line break cannot be held on one line and is refused. In a Windows-1252 file
-// characters outside the code page are stored as '?', as in every file of the program.
+// A value with a line break cannot be held on one line and is refused, and so is a value with
+// characters a Windows-1252 file cannot hold.
 //
 // A write of the value that the key already reads as changes nothing, not even the file's
 // time: a read-only file that holds the settings needs no writing.
@@ -30,7 +30,8 @@
 // leaves every other byte of a hand-edited file as it was.
 class IniDocument {
 public:
-    explicit IniDocument(QString path);
+    // newFile: how a file that does not exist yet is to be written.
+    explicit IniDocument(QString path, ansi::Encoding newFile = ansi::Encoding::Windows1252);
 
     const QString& path() const { return m_path; }
 
@@ -75,6 +76,7 @@ private:
     QString toText() const;
 
     QString m_path;
+    ansi::Encoding m_newFile;
     ansi::Encoding m_encoding = ansi::Encoding::Windows1252;
     bool m_modified = false;
     QList<Section> m_sections;
@@ -102,4 +104,5 @@ struct IniValue {
 
 // Sets several values of one section in a single rewrite, in the order given: either the file
 // holds all of them afterwards or it is left as it was.
-FileResult WriteINI(QStringView section, const QList<IniValue>& values, const QString& fileName);
+FileResult WriteINI(QStringView section, const QList<IniValue>& values, const QString& fileName,
+                    ansi::Encoding newFile = ansi::Encoding::Windows1252);

@@ -45,5 +45,7 @@ FileResult SaveProjectList(const QString& path, const QStringList& entries) {
     ansi::Encoding encoding = existingEncoding(path);
     if (encoding == ansi::Encoding::Windows1252)
         encoding = ansi::encodingForNewFile(text);
+    if (std::optional<QString> why = ansi::cannotHold(text, encoding))
+        return FileResult::failure(path, QStringLiteral("Windows-1252 cannot hold %1").arg(*why));
     return textfile::writeWhole(path, ansi::encodeFile(text, encoding));
 }

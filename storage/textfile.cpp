@@ -104,6 +104,8 @@ FileResult appendText(const QString& path, QStringView text, AppendEncoding appe
     } else if (appendEncoding == AppendEncoding::AsTheFileIs) {
         encoding = ansi::detectEncoding(bytesAt(file, 0, 3));
     }
+    if (std::optional<QString> why = ansi::cannotHold(text, encoding))
+        return FileResult::failure(path, QStringLiteral("Windows-1252 cannot hold %1").arg(*why));
     // A file last saved by hand may lack its final line end; what we add starts a line.
     const bool newLine = oldSize > 0 && !endsALine(file, oldSize, encoding);
     bytes += ansi::encodeAs(newLine ? ansi::LineEnd + text.toString() : text.toString(), encoding);
@@ -119,6 +121,16 @@ FileResult appendText(const QString& path, QStringView text, AppendEncoding appe
     }
     file.close();
     return FileResult::success();
+}
+
+FileResult keepAsUtf8(const QString& path) {
+    const Read read = readWhole(path);
+    if (!read.result)
+        return read.result;
+    const ansi::DecodedFile decoded = ansi::decodeFile(read.bytes);
+    if (decoded.encoding == ansi::Encoding::Utf8 && !read.bytes.isEmpty())
+        return FileResult::success();
+    return writeWhole(path, ansi::encodeFile(decoded.text, ansi::Encoding::Utf8));
 }
 
 } // namespace textfile

@@ -47,8 +47,12 @@ enum class AppendEncoding : quint8 { Windows1252, AsTheFileIs };
 // Appends the text to the file (created when missing), flushes it and syncs it to disk before
 // returning. A failed write leaves the file at its old length, so a line is either there whole
 // or not at all. A file whose last line has no line end gets one first, so that what is
-// appended starts a line of its own.
+// appended starts a line of its own. Text the file's encoding cannot hold is refused whole.
 FileResult appendText(const QString& path, QStringView text,
                       AppendEncoding encoding = AppendEncoding::Windows1252);
+
+// Rewrites the file as UTF-8 with its byte-order mark, whatever it was; a missing file is made
+// holding the mark alone, so that what is written to it later is UTF-8 too.
+FileResult keepAsUtf8(const QString& path);
 
 } // namespace textfile
