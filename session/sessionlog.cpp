@@ -9,7 +9,9 @@
 SessionLog::SessionLog(QString path, QString recoveryFolder, QObject* parent)
     : QObject(parent)
     , m_path(std::move(path))
-    , m_recoveryFolder(std::move(recoveryFolder)) {}
+    , m_recoveryFolder(std::move(recoveryFolder)) {
+    (void)encoding();
+}
 
 QString SessionLog::recoveryPath() const {
     return logrecovery::path(m_recoveryFolder, m_path);
@@ -17,9 +19,13 @@ QString SessionLog::recoveryPath() const {
 
 ansi::Encoding SessionLog::encoding() const {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ansi::Encoding::Windows1252;
-    return ansi::detectEncoding(file.read(3));
+    // A log that is there but cannot be read keeps the encoding it was last seen in, so that
+    // lines kept for it meanwhile are kept in it; a new log starts as every log did.
+    if (file.open(QIODevice::ReadOnly))
+        m_encoding = ansi::detectEncoding(file.read(3));
+    else if (!file.exists())
+        m_encoding = ansi::Encoding::Windows1252;
+    return m_encoding;
 }
 
 std::optional<QString> SessionLog::cannotHold(QStringView text) const {

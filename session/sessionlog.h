@@ -106,6 +106,7 @@ private:
     QString m_path;
     QString m_recoveryFolder;
     QString m_held;
+    mutable ansi::Encoding m_encoding = ansi::Encoding::Windows1252;
     QString m_unwritten;
     // Lines read back at start-up that have not reached the log yet.
     bool m_restoredPending = false;

@@ -64,24 +64,41 @@ private slots:
 
     // What the log could not take by the end goes to the recovery file and comes back at the
     // next start exactly as it was to be written, in the log's own encoding.
+    void linesKeptAtTheEndComeBackByteForByte_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("lines");
+        QTest::newRow("Windows-1252")
+            << QByteArray("before\r\n") << QString::fromUtf8("Café € “quoted” ÿ\r\nsecond")
+            << QByteArray("Caf\xe9 \x80 \x93quoted\x94 \xff\r\nsecond");
+        QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbf"
+                                             "before\r\n")
+                               << QString::fromUtf8("Café 日本 😀\r\nsecond")
+                               << QByteArray("Caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac "
+                                             "\xf0\x9f\x98\x80\r\nsecond");
+    }
     void linesKeptAtTheEndComeBackByteForByte() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, lines);
         LogRig rig;
-        const QByteArray lines = "Caf\xe9 \x80 \x93quoted\x94 \xff\r\nsecond";
+        QVERIFY(writeBytes(rig.path, before));
         {
             const auto log = rig.open();
+            QVERIFY(QFile::rename(rig.path, rig.path + u".aside"_qs));
             rig.block();
             QVERIFY(!log->write(QString::fromLatin1("x")).ok());
-            log->hold(QString::fromUtf8("Café € “quoted” ÿ\r\nsecond"));
+            log->hold(text);
             const SessionLog::Kept kept = log->keepUnwritten();
             QCOMPARE(int(kept.outcome), int(SessionLog::Kept::Outcome::Saved));
             QCOMPARE(rig.recoveryFiles().size(), 1);
         }
         rig.unblock();
-        QVERIFY(writeBytes(rig.path, "before\r\n"));
+        QVERIFY(QFile::rename(rig.path + u".aside"_qs, rig.path));
         const auto next = rig.open();
         const SessionLog::Restored restored = next->restoreKept();
         QCOMPARE(int(restored.outcome), int(SessionLog::Restored::Outcome::Written));
-        QCOMPARE(readBytes(rig.path), "before\r\nx\r\n" + lines + "\r\n");
+        QCOMPARE(readBytes(rig.path), before + "x\r\n" + lines + "\r\n");
         QVERIFY(rig.recoveryFiles().isEmpty());
     }
 

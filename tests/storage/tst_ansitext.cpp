@@ -31,6 +31,30 @@ private slots:
         QCOMPARE(ansi::encode(text), bytes);
     }
 
+    // What a Windows-1252 file would lose is named, so that nothing becomes '?' unsaid.
+    void namesWhatWindows1252CannotHold_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("code page only") << QStringLiteral("Caf\u00e9 \u20ac ?") << QString();
+        QTest::newRow("Japanese, each once") << QStringLiteral("\u65e5\u672c\u65e5")
+                                             << u"\"\u65e5\" (U+65E5), \"\u672c\" (U+672C)"_qs;
+        QTest::newRow("Greek") << QStringLiteral("\u03a9") << u"\"\u03a9\" (U+03A9)"_qs;
+        QTest::newRow("Arabic") << QStringLiteral("\u0633") << u"\"\u0633\" (U+0633)"_qs;
+        QTest::newRow("emoji is one character")
+            << QString::fromUcs4(U"\U0001F600") << u"\"\U0001F600\" (U+1F600)"_qs;
+        QTest::newRow("combining accent") << QStringLiteral("e\u0301") << u"\"\u0301\" (U+0301)"_qs;
+        QTest::newRow("five named, the rest counted")
+            << QStringLiteral("\u0391\u0392\u0393\u0394\u0395\u0396\u0397")
+            << u"\"\u0391\" (U+0391), \"\u0392\" (U+0392), \"\u0393\" (U+0393), \"\u0394\" "
+               "(U+0394), \"\u0395\" (U+0395), and 2 more"_qs;
+    }
+    void namesWhatWindows1252CannotHold() {
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        QCOMPARE(ansi::cannotHold(text, ansi::Encoding::Windows1252).value_or(QString()), named);
+        QVERIFY(!ansi::cannotHold(text, ansi::Encoding::Utf8));
+    }
+
     void recognisesTheByteOrderMark_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("encoding");

@@ -71,6 +71,49 @@ private slots:
         QCOMPARE(readBytes(path), after);
     }
 
+    // An append never turns text into '?': a Windows-1252 file refuses what it cannot hold and
+    // stays as it was; a UTF-8 file takes it.
+    void appendKeepsEveryCharacterOrRefuses_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("Windows-1252") << QByteArray("old\r\n") << QByteArray("old\r\n");
+        QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbfold\r\n")
+                               << QByteArray("\xef\xbb\xbfold\r\n\xce\xa9\r\n");
+    }
+    void appendKeepsEveryCharacterOrRefuses() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tasks.txt"_qs);
+        QVERIFY(writeBytes(path, before));
+        const FileResult result =
+            textfile::appendText(path, u"\u03a9\r\n"_qs, textfile::AppendEncoding::AsTheFileIs);
+        QCOMPARE(result.ok(), before != after);
+        QCOMPARE(readBytes(path), after);
+    }
+
+    // Kept as UTF-8, a file says the same as before, whole, with the mark that says how.
+    void keepAsUtf8RewritesTheSameText_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("Windows-1252") << QByteArray("Caf\xe9 \x80\r\n")
+                                      << QByteArray("\xef\xbb\xbf"
+                                                    "Caf\xc3\xa9 \xe2\x82\xac\r\n");
+        QTest::newRow("UTF-8 already")
+            << QByteArray("\xef\xbb\xbfx\r\n") << QByteArray("\xef\xbb\xbfx\r\n");
+        QTest::newRow("not there yet") << QByteArray() << QByteArray("\xef\xbb\xbf");
+    }
+    void keepAsUtf8RewritesTheSameText() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tasks.txt"_qs);
+        if (!before.isEmpty())
+            QVERIFY(writeBytes(path, before));
+        QVERIFY(textfile::keepAsUtf8(path).ok());
+        QCOMPARE(readBytes(path), after);
+    }
+
     void lineBreakReasonNamesTheValue() {
         QCOMPARE(textfile::lineBreakReason(u"a project name"),
                  u"a project name cannot hold a line break"_qs);
