@@ -14,10 +14,6 @@ namespace {
 // the next input: as often as the minute counter steps.
 constexpr qint64 AwayPollMs = 60 * 1000;
 
-QDateTime wholeSecond(const QDateTime& when) {
-    return when.addMSecs(-when.time().msec());
-}
-
 } // namespace
 
 AwayTracker::AwayTracker(SessionModel& session, const Clock& clock, IdleSource& idle,

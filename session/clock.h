@@ -9,6 +9,11 @@ public:
     virtual QDateTime now() const = 0;
 };
 
+// The moment without its milliseconds: the log's stamps count whole seconds.
+inline QDateTime wholeSecond(const QDateTime& when) {
+    return when.addMSecs(-when.time().msec());
+}
+
 class SystemClock final : public Clock {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }

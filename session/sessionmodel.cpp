@@ -8,14 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QDateTime wholeSecond(const QDateTime& when) {
-    return when.addMSecs(-when.time().msec());
-}
-
-} // namespace
-
 SessionModel::SessionModel(const Clock& clock, std::unique_ptr<SecondTimer> timer,
                            const QLocale& locale, SessionLog& log, QObject* parent)
     : QObject(parent)

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int StartTimeoutMs = 10000;
 constexpr int ReplyTimeoutMs = 3000;
 
 const QString Watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
@@ -44,16 +43,6 @@ bool startOnDisplay(QProcess& process, const XDisplay& display, const QString& p
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, arguments);
     return process.waitForStarted(StartTimeoutMs);
-}
-
-void stop(QProcess& process) {
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
 }
 
 QString missing(const QString& program, const QString& package) {
@@ -100,7 +89,7 @@ SessionBus::SessionBus(XDisplay& display)
 }
 
 SessionBus::~SessionBus() {
-    stop(m_daemon);
+    stopProcess(m_daemon);
 }
 
 XDisplay::Result SessionBus::call(const QString& service, const QString& path,
@@ -189,8 +178,8 @@ StatusNotifierTray::StatusNotifierTray(const XDisplay& display, const SessionBus
 }
 
 StatusNotifierTray::~StatusNotifierTray() {
-    stop(m_host);
-    stop(m_watcher);
+    stopProcess(m_host);
+    stopProcess(m_watcher);
 }
 
 QStringList StatusNotifierTray::items() const {
@@ -286,7 +275,7 @@ XEmbedTray::XEmbedTray(const XDisplay& display)
     // afresh.
     constexpr int Attempts = 3;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
-        stop(m_trayer);
+        stopProcess(m_trayer);
         if (!startOnDisplay(m_trayer, display, QStringLiteral("trayer"),
                             {QStringLiteral("--edge"), QStringLiteral("top"),
                              QStringLiteral("--align"), QStringLiteral("right"),
@@ -305,7 +294,7 @@ XEmbedTray::XEmbedTray(const XDisplay& display)
 }
 
 XEmbedTray::~XEmbedTray() {
-    stop(m_trayer);
+    stopProcess(m_trayer);
 }
 
 XWindows::Id XEmbedTray::waitForIcon(const QString& program) const {

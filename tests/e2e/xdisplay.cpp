@@ -5,10 +5,11 @@
 
 namespace {
 
-constexpr int StartTimeoutMs = 10000;
 constexpr int ToolTimeoutMs = 10000;
 
-void stop(QProcess& process) {
+} // namespace
+
+void stopProcess(QProcess& process) {
     if (process.state() == QProcess::NotRunning)
         return;
     process.terminate();
@@ -18,16 +19,14 @@ void stop(QProcess& process) {
     }
 }
 
-} // namespace
-
 XDisplay::XDisplay(QSize screen) {
     if (startServer(screen))
         startWindowManager();
 }
 
 XDisplay::~XDisplay() {
-    stop(m_windowManager);
-    stop(m_server);
+    stopProcess(m_windowManager);
+    stopProcess(m_server);
 }
 
 bool XDisplay::startServer(QSize screen) {

@@ -6,6 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+// How long a helper program (a server, a tray, a bus) may take to start.
+constexpr int StartTimeoutMs = 10000;
+// Ends a helper program: politely first, then not.
+void stopProcess(QProcess& process);
+
 // A private X display: an Xvfb server with openbox on it, for one test. The server picks a free
 // display number itself and reports it, so that test programs running side by side never meet.
 class XDisplay {

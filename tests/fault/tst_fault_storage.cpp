@@ -1,4 +1,4 @@
-#include "faultfs.h"
+#include "tests/support/faultfs.h"
 
 #include "reports/reporttree.h"
 #include "session/sessionlog.h"

@@ -1,4 +1,4 @@
-#include "faultfs.h"
+#include "tests/support/faultfs.h"
 
 #include "reports/reportmodel.h"
 #include "reports/reportswindow.h"

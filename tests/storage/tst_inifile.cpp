@@ -1,5 +1,5 @@
 #include "storage/inifile.h"
-#include "tests/fault/faultfs.h"
+#include "tests/support/faultfs.h"
 #include "tests/support/files.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "storage/ansitext.h"
 #include "storage/projectlistfile.h"
-#include "tests/fault/faultfs.h"
+#include "tests/support/faultfs.h"
 #include "tests/support/files.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // Choosing, saving and restoring the colour scheme and the minimise option.
 #include "storage/appsettings.h"
-#include "tests/fault/faultfs.h"
+#include "tests/support/faultfs.h"
 #include "tests/support/apprig.h"
 #include "ui/assets/assets.h"
 #include "ui/schemechoice.h"
