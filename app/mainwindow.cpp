@@ -17,6 +17,7 @@
 #include "session/sessioncontrol.h"
 #include "session/sessionlog.h"
 #include "session/sessionmodel.h"
+#include "storage/ansitext.h"
 #include "storage/datafiles.h"
 #include "storage/onelinetext.h"
 #include "tallyhawk/version.h"
@@ -99,6 +100,9 @@ void MainWindow::startUp() {
 
 void MainWindow::restoreSettings() {
     m_settings.load();
+    // A log kept as UTF-8 takes names in any script; a settings file made anew must too.
+    if (m_log->encoding() == ansi::Encoding::Utf8)
+        m_settings.makeNewFileAsUtf8();
     m_away->setThreshold(m_settings.awayThreshold());
     if (!m_settings.exists())
         return;
