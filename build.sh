@@ -8,6 +8,9 @@ what=${1:-run}
 build_dir=${BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils)
+# The windows in the user's language: lrelease with CMake's support for it, and Qt's own
+# translations of its buttons and dialogs.
+packages+=(qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # The Totals window draws the summary's chart, which is SVG.
 packages+=(qt6-svg-dev)
 # The desktop's idle time on X11 (MIT-SCREEN-SAVER).

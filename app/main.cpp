@@ -9,6 +9,7 @@
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "app/summarycommand.h"
+#include "app/translation.h"
 #include "away/desktopidletime.h"
 #include "away/logindsleepwatch.h"
 #include "reports/logprinter.h"
@@ -121,6 +122,8 @@ int runWindow(int argc, char* argv[]) {
     if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
     nameProgram();
+    // The windows speak the user's language; the files and the command line stay as they are.
+    const Translation translation(QLocale::system());
     // Lets a Wayland desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tallyhawk.Tallyhawk"));
     // Every window is designed around the same small sans serif.
@@ -148,11 +151,12 @@ int runWindow(int argc, char* argv[]) {
     case SingleInstance::Claim::HandedOver:
         return 0;
     case SingleInstance::Claim::Unanswered:
-        return endWithWarning(dialogs,
-                              QStringLiteral("Tallyhawk is already running on %1 but does not "
-                                             "answer.")
-                                  .arg(QDir::toNativeSeparators(data.folder)),
-                              1);
+        return endWithWarning(
+            dialogs,
+            QCoreApplication::translate("main", "Tallyhawk is already running on %1 but does not "
+                                                "answer.")
+                .arg(QDir::toNativeSeparators(data.folder)),
+            1);
     }
     MainWindow window({data.folder, recoveryFolder(), QLocale::system(), clock, dialogs, desktop,
                        printer, tray, placement, idle, sleepWatch},

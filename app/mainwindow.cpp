@@ -36,11 +36,13 @@
 
 namespace {
 
-const QString StartPromptTitle = QStringLiteral("What are you doing now?");
-const QString StartPromptText =
-    QStringLiteral("What are you doing this moment?\r\n\r\nNote: \"You may click the \"Notes\" "
-                   "button at any time to log what you are doing.");
-const QString NameMissing = QStringLiteral("Please enter a project name");
+QString promptTitle() {
+    return MainWindow::tr("What are you doing now?");
+}
+
+QString nameMissing() {
+    return MainWindow::tr("Please enter a project name");
+}
 
 } // namespace
 
@@ -86,8 +88,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::startUp() {
     if (const FileResult loaded = m_projects->load(); !loaded.ok())
-        m_warnings.warn(QStringLiteral("The project list could not be read.\n\n%1")
-                            .arg(loaded.message(u"read")));
+        m_warnings.warn(
+            tr("The project list could not be read.\n\n%1").arg(loaded.message(u"read")));
     restoreSettings();
     // Until a colour scheme is chosen, the window shows the Default scheme's pictures; a
     // saved scheme has put its own there already.
@@ -121,8 +123,7 @@ void MainWindow::saveSettings() {
         m_settings.saveAtExit(m_prompt->askMeValue(), oneLineText(m_prompt->intervalText()),
                               m_ui.projectBox->projectName());
     if (!result.ok())
-        m_warnings.warn(
-            QStringLiteral("The settings could not be saved.\n\n%1").arg(result.message()));
+        m_warnings.warn(tr("The settings could not be saved.\n\n%1").arg(result.message()));
 }
 
 void MainWindow::restoreKeptLines() {
@@ -212,7 +213,12 @@ void MainWindow::startSession() {
 void MainWindow::askStartingComment() {
     // The clock runs while the user answers.
     m_cancelComment = m_services.dialogs.inputBox(
-        this, {StartPromptTitle, StartPromptText, QStringLiteral("Default")},
+        this,
+        {promptTitle(),
+         tr("What are you doing this moment?\r\n\r\nNote: \"You may click the \"Notes\" "
+            "button at any time to log what you are doing."),
+         // The preset answer goes into the log as it stands, in every language.
+         QStringLiteral("Default")},
         [this](const std::optional<QString>& comment) {
             m_cancelComment = nullptr;
             finishStart(comment.value_or(QString()));
@@ -249,10 +255,10 @@ void MainWindow::showStartStopMenu(const QPoint& at) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (m_session->isRunning()) {
-        menu->addAction(QStringLiteral("Stop at…"), this, &MainWindow::stopAt);
-        menu->addAction(QStringLiteral("Change start time…"), this, &MainWindow::changeStart);
+        menu->addAction(tr("Stop at…"), this, &MainWindow::stopAt);
+        menu->addAction(tr("Change start time…"), this, &MainWindow::changeStart);
     } else {
-        menu->addAction(QStringLiteral("Start at…"), this, &MainWindow::startAt);
+        menu->addAction(tr("Start at…"), this, &MainWindow::startAt);
     }
     menu->popup(m_ui.startStopButton->mapToGlobal(at));
 }
@@ -269,7 +275,7 @@ void MainWindow::askMoment(const QString& title, const QString& prompt, const QS
 void MainWindow::startAt() {
     const QString name = m_ui.projectBox->projectName();
     if (name.isEmpty()) {
-        m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing));
+        m_services.dialogs.messageBox(this, Dialogs::Message::plain(nameMissing()));
         return;
     }
     if (const Refused refused = m_control->checkProject(name);
@@ -279,7 +285,7 @@ void MainWindow::startAt() {
     }
     const QString now = m_session->dateText().format(m_services.clock.now());
     askMoment(
-        QStringLiteral("Start at"), QStringLiteral("Start the session of %1 at:").arg(name), now,
+        tr("Start at"), tr("Start the session of %1 at:").arg(name), now,
         [this, name](const QDateTime& at) -> std::optional<QString> {
             if (const Refused refused = m_control->beginStart(name, at))
                 return refused->reason;
@@ -290,7 +296,7 @@ void MainWindow::startAt() {
 
 void MainWindow::stopAt() {
     const QString now = m_session->dateText().format(m_services.clock.now());
-    askMoment(QStringLiteral("Stop at"), QStringLiteral("Stop the session at:"), now,
+    askMoment(tr("Stop at"), tr("Stop the session at:"), now,
               [this](const QDateTime& at) -> std::optional<QString> {
                   if (const Refused refused = m_control->stop(at))
                       return refused->reason;
@@ -299,8 +305,7 @@ void MainWindow::stopAt() {
 }
 
 void MainWindow::changeStart() {
-    askMoment(QStringLiteral("Change start time"), QStringLiteral("The session started at:"),
-              m_session->startStamp(),
+    askMoment(tr("Change start time"), tr("The session started at:"), m_session->startStamp(),
               [this](const QDateTime& at) { return m_corrections->moveRunningStart(at); });
 }
 
@@ -329,18 +334,17 @@ void MainWindow::showSessionState() {
     m_ui.addButton->setEnabled(!running);
     m_ui.removeButton->setEnabled(!running);
     m_ui.projectBox->setEnabled(!running);
-    m_ui.startStopButton->setText(running ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
+    m_ui.startStopButton->setText(running ? tr("&Stop") : tr("&Start"));
     m_tray->showRunning(running);
 }
 
 void MainWindow::reportProjectListFailure(const QString& name, const FileResult& result) {
     if (name.isEmpty()) {
-        m_warnings.warn(
-            QStringLiteral("The project list could not be saved.\n\n%1").arg(result.message()));
+        m_warnings.warn(tr("The project list could not be saved.\n\n%1").arg(result.message()));
         return;
     }
-    m_warnings.warn(QStringLiteral("The project \"%1\" is in the list for now, but could not be "
-                                   "saved.\n\n%2")
+    m_warnings.warn(tr("The project \"%1\" is in the list for now, but could not be "
+                       "saved.\n\n%2")
                         .arg(name, result.message()));
 }
 
@@ -365,9 +369,8 @@ void MainWindow::offerNotes() {
         m_ui.notesButton->click();
         return;
     }
-    const QString question = QStringLiteral("Project - ") + m_ui.projectBox->projectName() +
-                             QStringLiteral(" is not running. Would you like to start the "
-                                            "project?");
+    const QString question = tr("Project - %1 is not running. Would you like to start the project?")
+                                 .arg(m_ui.projectBox->projectName());
     m_services.dialogs.messageBox(this, Dialogs::Message::question(question),
                                   [this](Dialogs::Answer answer) {
                                       // Started from outside meanwhile: Yes must not stop it.
@@ -379,7 +382,7 @@ void MainWindow::offerNotes() {
 void MainWindow::raisePrompt() {
     m_services.desktop.beep();
     NotesWindow* notes = showNotesWindow();
-    notes->setWindowTitle(QStringLiteral("What are you doing now?"));
+    notes->setWindowTitle(promptTitle());
     m_services.placement.SetTopMost(notes, true);
     // Shown without the focus: a screen reader is told instead.
     announce(notes, notes->windowTitle());
@@ -418,7 +421,7 @@ void MainWindow::connectControls() {
     connect(m_ui.addButton, &QPushButton::clicked, this, [this] {
         const QString name = m_ui.projectBox->projectName();
         if (name.isEmpty())
-            m_services.dialogs.messageBox(this, Dialogs::Message::plain(NameMissing));
+            m_services.dialogs.messageBox(this, Dialogs::Message::plain(nameMissing()));
         else
             (void)m_projects->add(name);
     });

@@ -59,7 +59,7 @@ MainWindowControls MainWindowControls::create(QWidget* window, ProjectList& proj
         readableOn(label, QPalette::Highlight, schemes::DarkestPanel);
         label->setCursor(hand);
         label->setFocusPolicy(Qt::TabFocus);
-        label->setAccessibleDescription(QStringLiteral("Opens the %1 window").arg(caption));
+        label->setAccessibleDescription(tr("Opens the %1 window").arg(caption));
         place(label, rect);
         return label;
     };
@@ -81,24 +81,22 @@ MainWindowControls MainWindowControls::create(QWidget* window, ProjectList& proj
         place(pushButton, rect);
         return pushButton;
     };
-    c.bottomPicture =
-        picture(L::ImgBottom, "ImgBottom", QStringLiteral("Start Time, Stop Time, Total Time"));
-    c.topPicture = picture(L::ImgTop, "ImgTop", QStringLiteral("The Project"));
-    c.reportsLink = link(QStringLiteral("Reports"), L::LblReports, "LblReports");
-    c.startTimeLabel = value(QStringLiteral("Start Time:"), QStringLiteral("0:00"), L::LblStartTime,
-                             "LblStartTime");
+    c.bottomPicture = picture(L::ImgBottom, "ImgBottom", tr("Start Time, Stop Time, Total Time"));
+    c.topPicture = picture(L::ImgTop, "ImgTop", tr("The Project"));
+    c.reportsLink = link(tr("Reports"), L::LblReports, "LblReports");
+    c.startTimeLabel =
+        value(tr("Start Time:"), QStringLiteral("0:00"), L::LblStartTime, "LblStartTime");
     c.stopTimeLabel =
-        value(QStringLiteral("Stop Time:"), QStringLiteral("0:00"), L::LblStopTime, "LblStopTime");
-    c.elapsedLabel =
-        value(QStringLiteral("Total Time:"), elapsedText, L::LblTotalTime, "LblTotalTime");
-    auto* minutesLabel = new QLabel(QStringLiteral("minutes"), window);
+        value(tr("Stop Time:"), QStringLiteral("0:00"), L::LblStopTime, "LblStopTime");
+    c.elapsedLabel = value(tr("Total Time:"), elapsedText, L::LblTotalTime, "LblTotalTime");
+    auto* minutesLabel = new QLabel(tr("minutes"), window);
     minutesLabel->setObjectName(QStringLiteral("Label3"));
     readableOn(minutesLabel, QPalette::WindowText, schemes::DarkestPanel);
     place(minutesLabel, L::Label3);
-    c.settingsLink = link(QStringLiteral("Settings"), L::LblSettings, "LblSettings");
-    c.aboutLink = link(QStringLiteral("About"), L::LblAbout, "LblAbout");
+    c.settingsLink = link(tr("Settings"), L::LblSettings, "LblSettings");
+    c.aboutLink = link(tr("About"), L::LblAbout, "LblAbout");
 
-    c.askMeBox = new QCheckBox(QStringLiteral("Ask me what I 'am doing every"), window);
+    c.askMeBox = new QCheckBox(tr("Ask me what I 'am doing every"), window);
     c.askMeBox->setObjectName(QStringLiteral("ChkAskMe"));
     c.askMeBox->setChecked(true);
     // It paints its own white background over the picture, not the button colour.
@@ -106,7 +104,7 @@ MainWindowControls MainWindowControls::create(QWidget* window, ProjectList& proj
     c.askMeBox->setAutoFillBackground(true);
     readableOn(c.askMeBox, QPalette::WindowText, Qt::white);
     place(c.askMeBox, L::ChkAskMe);
-    c.startStopButton = button(QStringLiteral("&Start"), L::CmdStartStop, "CmdStartStop");
+    c.startStopButton = button(tr("&Start"), L::CmdStartStop, "CmdStartStop");
     // The two text boxes sit inside the light picture; a dark desktop would make them black
     // holes in it. They take the light colours Qt works out from a light button face.
     const QPalette light(QColor(0xef, 0xef, 0xef));
@@ -115,33 +113,32 @@ MainWindowControls MainWindowControls::create(QWidget* window, ProjectList& proj
     c.projectBox->setPalette(light);
     // Its text field takes the focus itself, and is what a screen reader reads.
     for (QWidget* part : std::initializer_list<QWidget*>{c.projectBox, c.projectBox->lineEdit()})
-        part->setAccessibleName(QStringLiteral("The Project"));
-    c.projectBox->setAccessibleDescription(
-        QStringLiteral("Type a project name, or pick one from the list"));
+        part->setAccessibleName(tr("The Project"));
+    c.projectBox->setAccessibleDescription(tr("Type a project name, or pick one from the list"));
     place(c.projectBox, L::CboProject);
-    c.notesButton = button(QStringLiteral("&Notes"), L::CmdNotes, "CmdNotes");
+    c.notesButton = button(tr("&Notes"), L::CmdNotes, "CmdNotes");
     c.notesButton->setEnabled(false);
     c.addButton = button(QStringLiteral("+"), L::CmdAdd, "CmdAdd");
-    describe(c.addButton, QStringLiteral("Add project"),
-             QStringLiteral("Add the project name typed in the box to the list"));
+    describe(c.addButton, tr("Add project"),
+             tr("Add the project name typed in the box to the list"));
     c.intervalBox = new QLineEdit(interval, window);
     c.intervalBox->setObjectName(QStringLiteral("TxtAsk"));
     c.intervalBox->setAlignment(Qt::AlignCenter);
     c.intervalBox->setPalette(light);
-    c.intervalBox->setAccessibleName(QStringLiteral("minutes"));
+    c.intervalBox->setAccessibleName(tr("minutes"));
     c.intervalBox->setAccessibleDescription(
-        QStringLiteral("How many minutes pass between the questions \"What are you doing now?\""));
+        tr("How many minutes pass between the questions \"What are you doing now?\""));
     place(c.intervalBox, L::TxtAsk);
     c.removeButton = button(QStringLiteral("-"), L::CmdRemove, "CmdRemove");
-    describe(c.removeButton, QStringLiteral("Remove project"),
-             QStringLiteral("Remove the project shown in the box from the list"));
+    describe(c.removeButton, tr("Remove project"),
+             tr("Remove the project shown in the box from the list"));
     c.intervalArrows = new UpDownControl(window);
     c.intervalArrows->setObjectName(QStringLiteral("UpDown"));
     c.intervalArrows->setRange(0, 50000);
     c.intervalArrows->setValue(30);
-    c.intervalArrows->setAccessibleName(QStringLiteral("minutes up or down"));
+    c.intervalArrows->setAccessibleName(tr("minutes up or down"));
     c.intervalArrows->setAccessibleDescription(
-        QStringLiteral("The Up and Down keys change the minutes by one"));
+        tr("The Up and Down keys change the minutes by one"));
     readableOn(c.intervalArrows, QPalette::WindowText, schemes::DarkestPanel);
     place(c.intervalArrows, L::UpDown);
 

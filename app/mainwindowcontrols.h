@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class LinkLabel;
@@ -36,4 +37,6 @@ struct MainWindowControls {
     // given.
     static MainWindowControls create(QWidget* window, ProjectList& projects,
                                      const QString& elapsedText, const QString& interval);
+
+    Q_DECLARE_TR_FUNCTIONS(MainWindowControls)
 };

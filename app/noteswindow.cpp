@@ -19,18 +19,18 @@ NotesWindow::NotesWindow(SessionModel& session, Dialogs& dialogs, QWidget* owner
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("FrmNotes"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Notes"));
+    setWindowTitle(tr("Notes"));
     resize(noteswindowlayout::ClientSize);
     onscreen::keep(this);
 
     m_noteBox = new QPlainTextEdit(this);
     m_noteBox->setObjectName(QStringLiteral("Text1"));
     m_noteBox->setTabChangesFocus(true);
-    m_noteBox->setAccessibleName(QStringLiteral("Note"));
+    m_noteBox->setAccessibleName(tr("Note"));
     m_noteBox->setAccessibleDescription(
-        QStringLiteral("What you are doing; it goes into the session log when the window closes"));
+        tr("What you are doing; it goes into the session log when the window closes"));
     place(m_noteBox, noteswindowlayout::Text1);
-    auto* okButton = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* okButton = new QPushButton(tr("&Ok"), this);
     okButton->setObjectName(QStringLiteral("CmdOk"));
     place(okButton, noteswindowlayout::CmdOk);
     setTabOrder(m_noteBox, okButton);
@@ -67,8 +67,8 @@ void NotesWindow::logNote() {
     if (note.isEmpty())
         return;
     if (const std::optional<QString> lost = m_session.log().cannotHold(note)) {
-        emit noteRefused(note, QStringLiteral("The note holds characters that the session log "
-                                              "cannot keep: %1.")
+        emit noteRefused(note, tr("The note holds characters that the session log "
+                                  "cannot keep: %1.")
                                    .arg(*lost));
         return;
     }
@@ -77,9 +77,9 @@ void NotesWindow::logNote() {
         return;
     // The note is kept for the next write, but say so, and let the user copy it meanwhile.
     const QString text =
-        QStringLiteral("Your note could not be written to the session log.\n\n%1\n\nIt is kept "
-                       "and will be written with the next entry once the log can be written "
-                       "again. Your note:\n\n%2")
+        tr("Your note could not be written to the session log.\n\n%1\n\nIt is kept "
+           "and will be written with the next entry once the log can be written "
+           "again. Your note:\n\n%2")
             .arg(result.message(), note);
     m_dialogs.messageBox(parentWidget(), Dialogs::Message::warning(text));
 }

@@ -7,36 +7,30 @@
 #include <QMenu>
 #include <QWidget>
 
-namespace {
-
-const QString ElapsedPrefix = QStringLiteral("Elapsed Time: ");
-
-} // namespace
-
 TrayMenu::TrayMenu(TrayIcon& tray, QWidget* window)
     : QObject(window)
     , m_tray(tray)
     , m_window(window)
     , m_elapsedText(elapsed::NotAvailable.toString()) {
     // Never a menu bar: only ever popped up from the notification-area icon.
-    m_menu = new QMenu(QStringLiteral("&File"), window);
+    m_menu = new QMenu(tr("&File"), window);
     m_menu->setObjectName(QStringLiteral("MnuFile"));
     const auto item = [this](const QString& caption, const char* name) {
         QAction* action = m_menu->addAction(caption);
         action->setObjectName(QLatin1StringView(name));
         return action;
     };
-    m_elapsedItem = item(QStringLiteral("Elapsed Time"), "MnuElapsed");
+    m_elapsedItem = item(tr("Elapsed Time"), "MnuElapsed");
     m_menu->addSeparator();
-    QAction* exitItem = item(QStringLiteral("E&xit"), "MnuExit");
-    QAction* openItem = item(QStringLiteral("O&pen"), "MnuOpen");
+    QAction* exitItem = item(tr("E&xit"), "MnuExit");
+    QAction* openItem = item(tr("O&pen"), "MnuOpen");
     m_menu->addSeparator();
-    m_startStopItem = item(QStringLiteral("Start Project"), "MnuStartStop");
+    m_startStopItem = item(tr("Start Project"), "MnuStartStop");
     m_menu->addSeparator();
-    QAction* notesItem = item(QStringLiteral("&Notes"), "MnuNotes");
+    QAction* notesItem = item(tr("&Notes"), "MnuNotes");
     m_menu->addSeparator();
     // Choosing it only closes the menu.
-    item(QStringLiteral("&Hide Menu"), "MnuOk");
+    item(tr("&Hide Menu"), "MnuOk");
 
     connect(exitItem, &QAction::triggered, this, &TrayMenu::exitChosen);
     connect(openItem, &QAction::triggered, this, &TrayMenu::restoreWindow);
@@ -46,13 +40,12 @@ TrayMenu::TrayMenu(TrayIcon& tray, QWidget* window)
     // The desktop shows the menu: on a StatusNotifierItem desktop it is drawn by the desktop
     // itself, from what the icon hands over.
     connect(m_menu, &QMenu::aboutToShow, this,
-            [this] { m_elapsedItem->setText(ElapsedPrefix + m_elapsedText); });
+            [this] { m_elapsedItem->setText(tr("Elapsed Time: %1").arg(m_elapsedText)); });
     m_tray.setMenu(m_menu);
 }
 
 void TrayMenu::showRunning(bool running) {
-    m_startStopItem->setText(running ? QStringLiteral("&Stop Project")
-                                     : QStringLiteral("S&tart Project"));
+    m_startStopItem->setText(running ? tr("&Stop Project") : tr("S&tart Project"));
 }
 
 void TrayMenu::showElapsed(const QString& elapsedText) {

@@ -5,6 +5,8 @@
 #include "storage/appsettings.h"
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
+
 UnicodeChoice::UnicodeChoice(Dialogs& dialogs, SessionLog& log, ProjectList& projects,
                              AppSettings& settings)
     : m_dialogs(dialogs)
@@ -15,10 +17,12 @@ UnicodeChoice::UnicodeChoice(Dialogs& dialogs, SessionLog& log, ProjectList& pro
 void UnicodeChoice::ask(QWidget* over, const QString& why, std::function<void()> then,
                         std::function<void()> otherwise) {
     const QString question =
-        QStringLiteral("%1\n\nKeep the session log, the project list and the settings as UTF-8 "
-                       "from now on? They are then written in a way that holds every script. "
-                       "Other programs that read the log as Windows-1252 would show such "
-                       "characters wrongly.")
+        QCoreApplication::translate(
+            "UnicodeChoice",
+            "%1\n\nKeep the session log, the project list and the settings as UTF-8 "
+            "from now on? They are then written in a way that holds every script. "
+            "Other programs that read the log as Windows-1252 would show such "
+            "characters wrongly.")
             .arg(why);
     m_dialogs.messageBox(
         over, Dialogs::Message::question(question),
@@ -26,7 +30,9 @@ void UnicodeChoice::ask(QWidget* over, const QString& why, std::function<void()>
          otherwise = std::move(otherwise)](Dialogs::Answer answer) {
             if (answer != Dialogs::Answer::Yes) {
                 m_dialogs.messageBox(
-                    over, Dialogs::Message::plain(why + QStringLiteral(" Nothing was written.")),
+                    over,
+                    Dialogs::Message::plain(why + QCoreApplication::translate(
+                                                      "UnicodeChoice", " Nothing was written.")),
                     [otherwise](Dialogs::Answer) {
                         if (otherwise)
                             otherwise();

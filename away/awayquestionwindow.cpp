@@ -47,23 +47,22 @@ AwayQuestionWindow::AwayQuestionWindow(QWidget* owner)
     setObjectName(QStringLiteral("FrmAway"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("Tallyhawk"));
+    setWindowTitle(tr("Tallyhawk"));
     namespace L = awayquestionlayout;
     setFixedSize(L::ClientSize);
     onscreen::keep(this);
 
     m_project = label(QString(), QStringLiteral("LblAwayProject"), L::LblAwayProject, this);
-    m_left = row(QStringLiteral("You left:"), L::LeftCaption, QStringLiteral("LblAwayLeft"),
-                 L::LblAwayLeft, this);
-    m_back = row(QStringLiteral("You came back:"), L::BackCaption, QStringLiteral("LblAwayBack"),
+    m_left =
+        row(tr("You left:"), L::LeftCaption, QStringLiteral("LblAwayLeft"), L::LblAwayLeft, this);
+    m_back = row(tr("You came back:"), L::BackCaption, QStringLiteral("LblAwayBack"),
                  L::LblAwayBack, this);
-    m_length = row(QStringLiteral("Away for:"), L::LengthCaption, QStringLiteral("LblAwayLength"),
+    m_length = row(tr("Away for:"), L::LengthCaption, QStringLiteral("LblAwayLength"),
                    L::LblAwayLength, this);
 
-    QPushButton* keepButton =
-        button(QStringLiteral("Keep"), QStringLiteral("CmdKeep"), L::CmdKeep, this);
-    QPushButton* stopButton = button(QStringLiteral("Stop when I left"),
-                                     QStringLiteral("CmdStopWhenLeft"), L::CmdStopWhenLeft, this);
+    QPushButton* keepButton = button(tr("Keep"), QStringLiteral("CmdKeep"), L::CmdKeep, this);
+    QPushButton* stopButton =
+        button(tr("Stop when I left"), QStringLiteral("CmdStopWhenLeft"), L::CmdStopWhenLeft, this);
     connect(keepButton, &QPushButton::clicked, this,
             [this] { answer(&AwayQuestionWindow::keepChosen); });
     connect(stopButton, &QPushButton::clicked, this,
@@ -72,7 +71,7 @@ AwayQuestionWindow::AwayQuestionWindow(QWidget* owner)
 
 void AwayQuestionWindow::setQuestion(const QString& project, const QString& left,
                                      const QString& back, const QString& length) {
-    m_project->setText(QStringLiteral("Project - %1 ran on while you were away.").arg(project));
+    m_project->setText(tr("Project - %1 ran on while you were away.").arg(project));
     m_left->setText(left);
     m_back->setText(back);
     m_length->setText(length);
@@ -82,8 +81,8 @@ void AwayQuestionWindow::setQuestion(const QString& project, const QString& left
 }
 
 QString AwayQuestionWindow::spokenQuestion() const {
-    return QStringLiteral("%1 You left: %2. You came back: %3. Away for: %4. Keep the time, or "
-                          "stop when you left?")
+    return tr("%1 You left: %2. You came back: %3. Away for: %4. Keep the time, or "
+              "stop when you left?")
         .arg(m_project->text(), m_left->text(), m_back->text(), m_length->text());
 }
 

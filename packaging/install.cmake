@@ -46,5 +46,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The library dependencies come from dpkg-shlibdeps (package dpkg-dev). The windows are drawn in
 # Arial and need a metric-compatible font to keep their layout.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Qt's own buttons and dialogs in the user's language, beside ours (built into the program).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 include(CPack)

@@ -16,9 +16,9 @@ LogPane::LogPane(QWidget* parent)
     // Tab moves on to the window's buttons, as in every other window; a tab typed here would
     // also end up on the printed log.
     setTabChangesFocus(true);
-    setAccessibleName(QStringLiteral("Session log"));
+    setAccessibleName(tr("Session log"));
     setAccessibleDescription(
-        QStringLiteral("The log as text; what is typed here changes only what is printed"));
+        tr("The log as text; what is typed here changes only what is printed"));
 }
 
 namespace {

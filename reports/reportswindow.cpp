@@ -26,9 +26,9 @@ ReportsWindow::ReportsWindow(SessionLog& log, LogCorrections& corrections, Dialo
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_logPane(new LogPane(this))
     , m_reportTree(new QTreeView(this))
-    , m_clearButton(new QPushButton(QStringLiteral("Clear Log and Exit"), this))
-    , m_saveButton(new QPushButton(QStringLiteral("Save Log"), this))
-    , m_printButton(new QPushButton(QStringLiteral("Print Log"), this))
+    , m_clearButton(new QPushButton(tr("Clear Log and Exit"), this))
+    , m_saveButton(new QPushButton(tr("Save Log"), this))
+    , m_printButton(new QPushButton(tr("Print Log"), this))
     , m_log(log)
     , m_corrections(corrections)
     , m_dialogs(dialogs)
@@ -41,7 +41,7 @@ ReportsWindow::ReportsWindow(SessionLog& log, LogCorrections& corrections, Dialo
     m_saveButton->setObjectName(QStringLiteral("Command2"));
     m_printButton->setObjectName(QStringLiteral("Command3"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Reports"));
+    setWindowTitle(tr("Reports"));
     resize(L::ClientSize);
 
     place(m_printButton, L::PrintButton);
@@ -54,9 +54,9 @@ ReportsWindow::ReportsWindow(SessionLog& log, LogCorrections& corrections, Dialo
     m_logPane->lower();
     m_reportTree->setHeaderHidden(true);
     m_reportTree->setUniformRowHeights(true);
-    m_reportTree->setAccessibleName(QStringLiteral("Sessions"));
+    m_reportTree->setAccessibleName(tr("Sessions"));
     m_reportTree->setAccessibleDescription(
-        QStringLiteral("Each session of the log, numbered; expand one to see its lines"));
+        tr("Each session of the log, numbered; expand one to see its lines"));
 
     setTabOrder(m_logPane, m_clearButton);
     setTabOrder(m_clearButton, m_reportTree);
@@ -161,18 +161,15 @@ void ReportsWindow::showTreeMenu(const QPoint& at, const QModelIndex& index) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const qsizetype session = m_report->sessionAt(index);
     if (session >= 0 && !m_report->tree().recordBytes(session).isEmpty()) {
-        menu->addAction(QStringLiteral("Correct…"), this,
-                        [this, session] { correctSession(session); });
-        menu->addAction(QStringLiteral("Delete…"), this,
-                        [this, session] { deleteSession(session); });
+        menu->addAction(tr("Correct…"), this, [this, session] { correctSession(session); });
+        menu->addAction(tr("Delete…"), this, [this, session] { deleteSession(session); });
         menu->addSeparator();
     }
-    menu->addAction(QStringLiteral("Add a session…"), this, &ReportsWindow::addSession);
-    QAction* undo =
-        menu->addAction(QStringLiteral("Undo last change"), this, &ReportsWindow::undoLastChange);
+    menu->addAction(tr("Add a session…"), this, &ReportsWindow::addSession);
+    QAction* undo = menu->addAction(tr("Undo last change"), this, &ReportsWindow::undoLastChange);
     undo->setEnabled(m_corrections.canUndo());
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Totals…"), this, &ReportsWindow::totalsAsked);
+    menu->addAction(tr("Totals…"), this, &ReportsWindow::totalsAsked);
     menu->popup(m_reportTree->viewport()->mapToGlobal(at));
 }
 
@@ -188,7 +185,7 @@ void ReportsWindow::correctSession(qsizetype session) {
         m_dialogs.messageBox(this, Dialogs::Message::plain(*why));
         return;
     }
-    const QString title = QStringLiteral("Correct ") + m_report->tree().sessionText(session);
+    const QString title = tr("Correct ") + m_report->tree().sessionText(session);
     auto* dialog = new SessionDialog(
         title, std::get<SessionFields>(read), m_corrections.editor().stamps().locale(),
         QDate::currentDate(),
@@ -202,8 +199,7 @@ void ReportsWindow::correctSession(qsizetype session) {
 void ReportsWindow::deleteSession(qsizetype session) {
     const RecordRef record = recordOf(session);
     const ReportTree& tree = m_report->tree();
-    const QString question =
-        QStringLiteral("Delete %1 from the log?").arg(tree.sessionText(session).trimmed());
+    const QString question = tr("Delete %1 from the log?").arg(tree.sessionText(session).trimmed());
     m_dialogs.messageBox(this, Dialogs::Message::question(question),
                          [this, record](Dialogs::Answer answer) {
                              if (answer != Dialogs::Answer::Yes)
@@ -215,7 +211,7 @@ void ReportsWindow::deleteSession(qsizetype session) {
 
 void ReportsWindow::addSession() {
     auto* dialog = new SessionDialog(
-        QStringLiteral("Add a session"), SessionFields{}, m_corrections.editor().stamps().locale(),
+        tr("Add a session"), SessionFields{}, m_corrections.editor().stamps().locale(),
         QDate::currentDate(),
         [this](const SessionFields& fields) { return m_corrections.add(fields); }, this);
     dialog->open();
@@ -228,7 +224,7 @@ void ReportsWindow::undoLastChange() {
 
 void ReportsWindow::clearLog() {
     const Dialogs::Message confirm = Dialogs::Message::question(
-        QStringLiteral("Are you sure you want to clear the log file?"), QStringLiteral("confirm"));
+        tr("Are you sure you want to clear the log file?"), tr("confirm"));
     m_dialogs.messageBox(this, confirm, [this](Dialogs::Answer answer) {
         if (answer != Dialogs::Answer::Yes)
             return;
@@ -246,8 +242,7 @@ void ReportsWindow::clearLog() {
 }
 
 void ReportsWindow::saveLog() {
-    const Dialogs::SaveOptions options{QStringLiteral("Save As"),
-                                       QStringLiteral("All Files (*.txt)|*.txt")};
+    const Dialogs::SaveOptions options{tr("Save As"), tr("All Files (*.txt)|*.txt")};
     m_dialogs.saveFileName(this, options, [this](const std::optional<QString>& target) {
         if (!target || target->isEmpty())
             return;
@@ -257,9 +252,9 @@ void ReportsWindow::saveLog() {
             warn(copied.message(copied.path() == source ? u"read" : u"save the log as"));
             return;
         }
-        m_dialogs.messageBox(this, {QStringLiteral("Sucessfully Created...!"),
-                                    QStringLiteral("Sucess"), Dialogs::Buttons::Ok,
-                                    Dialogs::Icon::None, Dialogs::Modality::System});
+        m_dialogs.messageBox(this,
+                             {tr("Sucessfully Created...!"), tr("Sucess"), Dialogs::Buttons::Ok,
+                              Dialogs::Icon::None, Dialogs::Modality::System});
     });
 }
 

@@ -24,11 +24,11 @@ SessionDialog::SessionDialog(const QString& title, const SessionFields& preset,
     const auto stamp = [&stamps](const QDateTime& at) {
         return at.isValid() ? stamps.format(at) : QString();
     };
-    m_project = field(QStringLiteral("TxtProject"), QStringLiteral("&Project:"), preset.project);
-    m_start = field(QStringLiteral("TxtStart"), QStringLiteral("S&tarted:"), stamp(preset.start));
-    m_stop = field(QStringLiteral("TxtStop"), QStringLiteral("St&opped:"), stamp(preset.stop));
-    m_comment = field(QStringLiteral("TxtComment"), QStringLiteral("Starting &comment:"),
-                      preset.startingComment);
+    m_project = field(QStringLiteral("TxtProject"), tr("&Project:"), preset.project);
+    m_start = field(QStringLiteral("TxtStart"), tr("S&tarted:"), stamp(preset.start));
+    m_stop = field(QStringLiteral("TxtStop"), tr("St&opped:"), stamp(preset.stop));
+    m_comment =
+        field(QStringLiteral("TxtComment"), tr("Starting &comment:"), preset.startingComment);
     m_why->setObjectName(QStringLiteral("LblWhy"));
     m_why->setWordWrap(true);
     m_why->hide();
@@ -58,7 +58,7 @@ std::optional<QString> SessionDialog::read(SessionFields& fields) const {
          {std::pair{m_start, &fields.start}, std::pair{m_stop, &fields.stop}}) {
         const std::optional<QDateTime> read = readMoment(edit->text(), m_locale, m_today);
         if (!read)
-            return QStringLiteral("\"%1\" does not read as a date and time.").arg(edit->text());
+            return tr("\"%1\" does not read as a date and time.").arg(edit->text());
         *moment = *read;
     }
     return std::nullopt;

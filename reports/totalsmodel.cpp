@@ -61,12 +61,12 @@ QVariant TotalsModel::headerData(int section, Qt::Orientation orientation, int r
     case -2:
         return m_table ? totalstext::periodHeading(m_table->query().grouping) : QString();
     case -1:
-        return QStringLiteral("Project");
+        return tr("Project");
     case 0:
-        return QStringLiteral("Time");
+        return tr("Time");
     case 1:
-        return QStringLiteral("Hours");
+        return tr("Hours");
     default:
-        return QStringLiteral("Sessions");
+        return tr("Sessions");
     }
 }

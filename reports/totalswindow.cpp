@@ -11,6 +11,7 @@
 #include "ui/dialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFileInfo>
@@ -36,7 +37,8 @@ constexpr int FigureWidth = 96;
 constexpr size_t MostBars = 500;
 
 QString sessionCount(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 session") : QStringLiteral("%1 sessions").arg(count);
+    return count == 1 ? QCoreApplication::translate("TotalsWindow", "1 session")
+                      : QCoreApplication::translate("TotalsWindow", "%1 sessions").arg(count);
 }
 
 QString periodsName(TotalsQuery::Grouping grouping) {
@@ -44,13 +46,13 @@ QString periodsName(TotalsQuery::Grouping grouping) {
     case Grouping::Project:
         break;
     case Grouping::Day:
-        return QStringLiteral("days");
+        return QCoreApplication::translate("TotalsWindow", "days");
     case Grouping::Week:
-        return QStringLiteral("weeks");
+        return QCoreApplication::translate("TotalsWindow", "weeks");
     case Grouping::Month:
-        return QStringLiteral("months");
+        return QCoreApplication::translate("TotalsWindow", "months");
     }
-    return QStringLiteral("projects");
+    return QCoreApplication::translate("TotalsWindow", "projects");
 }
 
 // A colour between two others, for lines that should hardly show.
@@ -93,7 +95,7 @@ TotalsWindow::TotalsWindow(SessionLog& log, const Clock& clock, Dialogs& dialogs
     , m_totals(new TotalsModel(this))
     , m_incompleteList(new QListWidget(this))
     , m_totalLabel(new QLabel(this))
-    , m_saveButton(new QPushButton(QStringLiteral("&Save As…"), this))
+    , m_saveButton(new QPushButton(tr("&Save As…"), this))
     , m_log(log)
     , m_clock(clock)
     , m_dialogs(dialogs)
@@ -101,7 +103,7 @@ TotalsWindow::TotalsWindow(SessionLog& log, const Clock& clock, Dialogs& dialogs
     namespace L = totalswindowlayout;
     setObjectName(QStringLiteral("FrmTotals"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Totals"));
+    setWindowTitle(tr("Totals"));
     resize(L::ClientSize);
 
     const std::pair<QWidget*, QLatin1StringView> names[] = {
@@ -131,26 +133,25 @@ TotalsWindow::TotalsWindow(SessionLog& log, const Clock& clock, Dialogs& dialogs
         control->raise();
     }
 
-    m_rangeLabel->setText(QStringLiteral("&Show:"));
+    m_rangeLabel->setText(tr("&Show:"));
     m_rangeLabel->setBuddy(m_rangeBox);
-    m_fromLabel->setText(QStringLiteral("&From:"));
+    m_fromLabel->setText(tr("&From:"));
     m_fromLabel->setBuddy(m_fromDate);
-    m_toLabel->setText(QStringLiteral("&to:"));
+    m_toLabel->setText(tr("&to:"));
     m_toLabel->setBuddy(m_toDate);
-    m_groupingLabel->setText(QStringLiteral("&By:"));
+    m_groupingLabel->setText(tr("&By:"));
     m_groupingLabel->setBuddy(m_groupingBox);
 
-    for (const auto& [text, choice] : {std::pair{QStringLiteral("This week"), Choice::ThisWeek},
-                                       std::pair{QStringLiteral("Last week"), Choice::LastWeek},
-                                       std::pair{QStringLiteral("This month"), Choice::ThisMonth},
-                                       std::pair{QStringLiteral("Last month"), Choice::LastMonth},
-                                       std::pair{QStringLiteral("Chosen dates"), Choice::Chosen},
-                                       std::pair{QStringLiteral("Everything"), Choice::Everything}})
+    for (const auto& [text, choice] : {std::pair{tr("This week"), Choice::ThisWeek},
+                                       std::pair{tr("Last week"), Choice::LastWeek},
+                                       std::pair{tr("This month"), Choice::ThisMonth},
+                                       std::pair{tr("Last month"), Choice::LastMonth},
+                                       std::pair{tr("Chosen dates"), Choice::Chosen},
+                                       std::pair{tr("Everything"), Choice::Everything}})
         m_rangeBox->addItem(text, int(choice));
-    for (const auto& [text, grouping] : {std::pair{QStringLiteral("Project"), Grouping::Project},
-                                         std::pair{QStringLiteral("Day"), Grouping::Day},
-                                         std::pair{QStringLiteral("Week"), Grouping::Week},
-                                         std::pair{QStringLiteral("Month"), Grouping::Month}})
+    for (const auto& [text, grouping] :
+         {std::pair{tr("Project"), Grouping::Project}, std::pair{tr("Day"), Grouping::Day},
+          std::pair{tr("Week"), Grouping::Week}, std::pair{tr("Month"), Grouping::Month}})
         m_groupingBox->addItem(text, int(grouping));
 
     // Dates as the log's stamps write them; a date takes effect once it is typed whole.
@@ -271,16 +272,16 @@ void TotalsWindow::dateEdited(QDateEdit* edited) {
 
 void TotalsWindow::showTotals() {
     TotalsTable table = TotalsTable::build(m_sessions, query());
-    m_totalLabel->setText(QStringLiteral("Total: %1 (%2 hours) in %3")
+    m_totalLabel->setText(tr("Total: %1 (%2 hours) in %3")
                               .arg(totalstext::duration(table.totalSeconds()),
                                    totalstext::hours(table.totalSeconds()),
                                    sessionCount(table.totalSessions())));
     m_incompleteList->clear();
     for (const IncompleteSession& session : table.incomplete())
-        m_incompleteList->addItem(QStringLiteral("Incomplete: ") + totalstext::incomplete(session));
+        m_incompleteList->addItem(tr("Incomplete: ") + totalstext::incomplete(session));
     m_incompleteList->addItems(totalstext::undatedLeftOut(table));
     if (m_incompleteList->count() == 0)
-        m_incompleteList->addItem(QStringLiteral("Every session of these dates is counted."));
+        m_incompleteList->addItem(tr("Every session of these dates is counted."));
 
     const TotalsChart chart(table);
     m_totals->show(std::move(table), chart);
@@ -309,8 +310,8 @@ void TotalsWindow::showInChartArea(QWidget* shown) {
 
 void TotalsWindow::showChart(const TotalsChart& chart) {
     if (chart.barCount() > MostBars) {
-        m_chartNote->setText(QStringLiteral("%1 %2 are too many for the chart: choose fewer "
-                                            "dates, or show them by week or month.")
+        m_chartNote->setText(tr("%1 %2 are too many for the chart: choose fewer "
+                                "dates, or show them by week or month.")
                                  .arg(chart.barCount())
                                  .arg(periodsName(m_totals->table()->query().grouping)));
         showInChartArea(m_chartNote);
@@ -334,16 +335,15 @@ void TotalsWindow::showChart(const TotalsChart& chart) {
 
 void TotalsWindow::saveAs() {
     const Dialogs::SaveOptions options{
-        QStringLiteral("Save As"),
-        QStringLiteral("CSV (*.csv)|*.csv|JSON (*.json)|*.json|HTML page (*.html)|*.html")};
+        tr("Save As"), tr("CSV (*.csv)|*.csv|JSON (*.json)|*.json|HTML page (*.html)|*.html")};
     m_dialogs.saveFileName(this, options, [this](const std::optional<QString>& target) {
         const TotalsTable* table = m_totals->table();
         if (!target || target->isEmpty() || !table)
             return;
         const auto format = formatOfFile(*target);
         if (!format) {
-            warn(QStringLiteral("The totals are saved as CSV, JSON or an HTML page: end the file "
-                                "name with .csv, .json or .html."));
+            warn(tr("The totals are saved as CSV, JSON or an HTML page: end the file "
+                    "name with .csv, .json or .html."));
             return;
         }
         const QString written = totalsformat::write(

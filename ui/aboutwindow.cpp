@@ -44,7 +44,7 @@ AboutWindow::AboutWindow(Desktop& desktop, Dialogs& dialogs, QWidget* parent)
     namespace L = aboutwindowlayout;
     setObjectName(QStringLiteral("FrmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFont(fonts::standard());
     setFixedSize(L::ClientSize);
 
@@ -67,17 +67,17 @@ AboutWindow::AboutWindow(Desktop& desktop, Dialogs& dialogs, QWidget* parent)
     logo->setPixmap(assets::pixmap(assets::Logo));
     logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     logo->setCursor(assets::linkCursor());
-    logo->setAccessibleName(QStringLiteral("Logo"));
-    logo->setAccessibleDescription(QStringLiteral("Opens the web page"));
+    logo->setAccessibleName(tr("Logo"));
+    logo->setAccessibleDescription(tr("Opens the web page"));
     place(logo, L::Logo);
 
     // Tab reaches the web site link, then the e-mail link, as the design's tab order has them.
     LinkLabel* webLink = addLink(panel, QStringLiteral("Label2"), vendor::WebSiteName.toString(),
-                                 QStringLiteral("Opens the web page"), L::WebLink);
+                                 tr("Opens the web page"), L::WebLink);
     LinkLabel* emailLink = addLink(panel, QStringLiteral("Label3"), vendor::Email.toString(),
-                                   QStringLiteral("Starts a new e-mail"), L::EmailLink);
+                                   tr("Starts a new e-mail"), L::EmailLink);
 
-    auto* editionLabel = new QLabel(QStringLiteral("Freeware Edition"), panel);
+    auto* editionLabel = new QLabel(tr("Freeware Edition"), panel);
     editionLabel->setObjectName(QStringLiteral("Label4"));
     QFont edition = fonts::standard();
     edition.setBold(true);
@@ -92,20 +92,19 @@ AboutWindow::AboutWindow(Desktop& desktop, Dialogs& dialogs, QWidget* parent)
 }
 
 void AboutWindow::openWebPage() {
-    open(QUrl(vendor::WebPage.toString()),
-         QStringLiteral("open the web page %1").arg(vendor::WebPage));
+    open(QUrl(vendor::WebPage.toString()), tr("open the web page %1").arg(vendor::WebPage));
 }
 
 void AboutWindow::startEmail() {
     open(QUrl(QStringLiteral("mailto:") + vendor::Email.toString()),
-         QStringLiteral("start a new e-mail to %1").arg(vendor::Email));
+         tr("start a new e-mail to %1").arg(vendor::Email));
 }
 
 void AboutWindow::open(const QUrl& url, const QString& action) {
     if (m_desktop.openUrl(url))
         return;
-    m_dialogs.messageBox(
-        this, Dialogs::Message::warning(QStringLiteral("Tallyhawk could not %1: the desktop has no "
-                                                       "program set up for it.")
-                                            .arg(action)));
+    m_dialogs.messageBox(this,
+                         Dialogs::Message::warning(tr("Tallyhawk could not %1: the desktop has no "
+                                                      "program set up for it.")
+                                                       .arg(action)));
 }

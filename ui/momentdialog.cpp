@@ -40,7 +40,7 @@ void MomentDialog::accept() {
     const std::optional<QDateTime> moment = readMoment(m_moment->text(), m_locale, m_today);
     std::optional<QString> why =
         moment ? m_act(*moment)
-               : QStringLiteral("\"%1\" does not read as a date and time.").arg(m_moment->text());
+               : tr("\"%1\" does not read as a date and time.").arg(m_moment->text());
     if (!why) {
         QDialog::accept();
         return;

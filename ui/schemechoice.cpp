@@ -39,15 +39,15 @@ void SchemeChoice::choose(Scheme scheme, QWidget* over) {
     for (const Scheme each : schemes::SaveOrder)
         flags.append({schemes::info(each).key.toString(), schemes::flagText(each == scheme)});
     report(m_settings.saveSchemeFlags(flags),
-           QStringLiteral("The colour scheme could not be saved; it applies until Tallyhawk "
-                          "closes."),
+           tr("The colour scheme could not be saved; it applies until Tallyhawk "
+              "closes."),
            over);
 }
 
 void SchemeChoice::setMinimize(bool on, QWidget* over) {
     report(m_settings.saveMinimize(on),
-           QStringLiteral("The option to minimize when a project starts could not be saved, so "
-                          "it does not take effect."),
+           tr("The option to minimize when a project starts could not be saved, so "
+              "it does not take effect."),
            over);
 }
 

@@ -2,16 +2,21 @@
 
 #include "ui/assets/assets.h"
 
+#include <QtGlobal>
+
 namespace schemes {
 
 const std::array<SchemeInfo, 4>& all() {
     static const std::array<SchemeInfo, 4> table{{
-        {Scheme::Default, u"Default", u"Default", assets::TopDefault, assets::BottomDefault},
-        {Scheme::Red, u"Red", u"Red", assets::TopRed, assets::BottomRed},
-        {Scheme::Black, u"Black", u"Black", assets::TopBlack, assets::BottomBlack},
+        {Scheme::Default, QT_TRANSLATE_NOOP("SettingsWindow", "Default"), u"Default",
+         assets::TopDefault, assets::BottomDefault},
+        {Scheme::Red, QT_TRANSLATE_NOOP("SettingsWindow", "Red"), u"Red", assets::TopRed,
+         assets::BottomRed},
+        {Scheme::Black, QT_TRANSLATE_NOOP("SettingsWindow", "Black"), u"Black", assets::TopBlack,
+         assets::BottomBlack},
         // The key's spelling is what settings files already hold.
-        {Scheme::OrangeCream, u"Orange Cream", u"OrangeCreme", assets::TopOrange,
-         assets::BottomOrange},
+        {Scheme::OrangeCream, QT_TRANSLATE_NOOP("SettingsWindow", "Orange Cream"), u"OrangeCreme",
+         assets::TopOrange, assets::BottomOrange},
     }};
     return table;
 }

@@ -15,7 +15,7 @@ enum class Scheme { Default, Red, Black, OrangeCream };
 
 struct SchemeInfo {
     Scheme scheme;
-    QStringView caption; // the option button's caption
+    const char* caption; // the option button's caption, before translation
     QStringView key;     // the flag's key in the settings file's "ColorScheme" section
     QString top;         // resource path of the upper picture
     QString bottom;      // resource path of the lower picture

@@ -36,7 +36,7 @@ SettingsWindow::SettingsWindow(SchemeChoice& choice, QWidget* parent)
     namespace L = settingswindowlayout;
     setObjectName(QStringLiteral("FrmSettings"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFont(fonts::standard());
     resize(L::ClientSize);
     setAutoFillBackground(true);
@@ -55,8 +55,8 @@ SettingsWindow::SettingsWindow(SchemeChoice& choice, QWidget* parent)
     addThumbnail(Scheme::OrangeCream, true, L::ImgTopOrange, "ImgTopOrange");
     auto* exitPicture = new LinkLabel(this);
     exitPicture->setObjectName(QStringLiteral("ImgExit"));
-    exitPicture->setAccessibleName(QStringLiteral("Exit"));
-    exitPicture->setAccessibleDescription(QStringLiteral("Closes the Settings window"));
+    exitPicture->setAccessibleName(tr("Exit"));
+    exitPicture->setAccessibleDescription(tr("Closes the Settings window"));
     exitPicture->setPixmap(assets::pixmap(assets::Exit));
     exitPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(exitPicture, L::ImgExit);
@@ -66,7 +66,7 @@ SettingsWindow::SettingsWindow(SchemeChoice& choice, QWidget* parent)
     m_redOption = addOption(Scheme::Red, L::OptRed, "OptRed");
     m_blackOption = addOption(Scheme::Black, L::OptBlack, "OptBlack");
     m_orangeCreamOption = addOption(Scheme::OrangeCream, L::OptOrangeCream, "OptOrangeCream");
-    m_minimizeBox = new QCheckBox(QStringLiteral("Minimize to try when project starts"), this);
+    m_minimizeBox = new QCheckBox(tr("Minimize to try when project starts"), this);
     m_minimizeBox->setObjectName(QStringLiteral("ChkMin"));
     paintWhite(m_minimizeBox);
     place(m_minimizeBox, L::ChkMin);
@@ -89,16 +89,15 @@ void SettingsWindow::addThumbnail(Scheme scheme, bool upper, const TwipsRect& re
     const schemes::SchemeInfo& shown = schemes::info(scheme);
     auto* image = new QLabel(this);
     image->setObjectName(QLatin1StringView(name));
-    image->setAccessibleName(shown.caption.toString() + (upper
-                                                             ? QStringLiteral(", upper picture")
-                                                             : QStringLiteral(", lower picture")));
+    image->setAccessibleName(upper ? tr("%1, upper picture").arg(tr(shown.caption))
+                                   : tr("%1, lower picture").arg(tr(shown.caption)));
     image->setPixmap(assets::pixmap(upper ? shown.top : shown.bottom));
     image->setScaledContents(true);
     place(image, rect);
 }
 
 QRadioButton* SettingsWindow::addOption(Scheme scheme, const TwipsRect& rect, const char* name) {
-    auto* button = new QRadioButton(schemes::info(scheme).caption.toString(), this);
+    auto* button = new QRadioButton(tr(schemes::info(scheme).caption), this);
     button->setObjectName(QLatin1StringView(name));
     paintWhite(button);
     button->installEventFilter(this);

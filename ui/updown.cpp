@@ -58,8 +58,8 @@ UpDownControl::UpDownControl(QWidget* parent)
     (void)accessible;
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
-    m_up->setAccessibleName(QStringLiteral("Up"));
-    m_down->setAccessibleName(QStringLiteral("Down"));
+    m_up->setAccessibleName(tr("Up"));
+    m_down->setAccessibleName(tr("Down"));
     for (QToolButton* b : {m_up, m_down}) {
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);

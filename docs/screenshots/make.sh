@@ -6,8 +6,9 @@
 # At scale 2 the program runs as on a screen at 200 %, and only the windows that show pictures
 # are shot, as <name>@2x.png. With THEME=dark the program takes a dark desktop palette (GTK's
 # Adwaita dark, through Qt's gtk3 platform theme, package qt6-gtk-platformtheme), and only the
-# main and Settings windows are shot, as main-dark.png and settings-dark.png. DISPLAY_NUMBER
-# picks another virtual display than :93.
+# main and Settings windows are shot, as main-dark.png and settings-dark.png. With SHOTS_LANG=de
+# the program runs under LANG=de_DE.UTF-8 (the locale must be generated) and each window is shot
+# in German, as de-<name>.png. DISPLAY_NUMBER picks another virtual display than :93.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
@@ -49,6 +50,11 @@ shot() {
         settings) name=settings-dark ;;
         *) return 0 ;;
         esac
+    elif [ -n "${SHOTS_LANG:-}" ]; then
+        case " main-default input-box notes settings about reports " in
+        *" $name "*) name="$SHOTS_LANG-$name" ;;
+        *) return 0 ;;
+        esac
     elif [ "$scale" != 1 ]; then
         case " main-default main-orange settings about " in
         *" $name "*) name="$name@${scale}x" ;;
@@ -60,6 +66,19 @@ shot() {
 }
 main="Tallyhawk 1.0"
 prompt="What are you doing now\\?"
+notes=Notes settings=Settings about=About reports=Reports
+case "${SHOTS_LANG:-}" in
+"") ;;
+de)
+    export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+    prompt="Was machen Sie gerade\\?"
+    notes=Notizen settings=Optionen about=Info reports=Berichte
+    ;;
+*)
+    echo "SHOTS_LANG: only de is known here" >&2
+    exit 2
+    ;;
+esac
 
 cp "$build/tallyhawk" "$work/"
 if [ "$scale" != 1 ]; then
@@ -81,11 +100,11 @@ session() {
     xdotool key Return
     sleep 1
     click "$main" 240 116 # Notes
-    move Notes 420 40
-    click Notes 100 40
+    move "$notes" 420 40
+    click "$notes" 100 40
     xdotool type --delay 15 "$2"
-    [ -n "${3:-}" ] && shot notes Notes
-    click Notes 360 40 # Ok
+    [ -n "${3:-}" ] && shot notes "$notes"
+    click "$notes" 360 40 # Ok
     sleep 2
     click "$main" 159 116 # Stop
 }
@@ -98,28 +117,28 @@ session "Writing the style guide" "Colours and type settled; icons next."
 shot main-default "$main"
 
 click "$main" 60 88 # Settings
-move Settings 420 40
-shot settings-first-opened Settings
+move "$settings" 420 40
+shot settings-first-opened "$settings"
 for scheme in "red 180 126" "black 332 126" "orange 30 280"; do
     set -- $scheme
-    click Settings "$2" "$3"
+    click "$settings" "$2" "$3"
     shot "main-$1" "$main"
 done
-click Settings 186 272 # minimise option
-shot settings Settings
+click "$settings" 186 272 # minimise option
+shot settings "$settings"
 
 click "$main" 50 112 # About
-move About 420 420
-shot about About
+move "$about" 420 420
+shot about "$about"
 
 click "$main" 50 64 # Reports
-move Reports 60 60
-click Reports 38 292 # open the first session in the tree
-shot reports Reports
+move "$reports" 60 60
+click "$reports" 38 292 # open the first session in the tree
+shot reports "$reports"
 
 # The Totals window, over the log of the summary examples, by day: a copy of the program in a
 # folder of its own, reading the log's stamps as they were written (United States English).
-if [ "$scale" = 1 ]; then
+if [ "$scale" = 1 ] && [ -z "${SHOTS_LANG:-}" ]; then
     xdotool windowclose "$(win Reports)"
     xdotool windowminimize "$(win "$main")"
     mkdir "$work/sample"
@@ -131,7 +150,7 @@ if [ "$scale" = 1 ]; then
     xdotool windowmove "$(xdotool search --sync --onlyvisible --name "^$main\$" | tail -1)" 700 400
     sleep 0.4
     click "$main" 50 64 # Reports
-    move Reports 300 20
+    move "$reports" 300 20
     xdotool mousemove --window "$(win Reports)" 300 480 click 3 # the tree's menu
     sleep 0.4
     xdotool key Up Return # Totals…, the last item
