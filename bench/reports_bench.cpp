@@ -7,6 +7,7 @@
 #include "reports/reportmodel.h"
 #include "reports/reportswindow.h"
 #include "reports/reportswindowlayout.h"
+#include "reports/reporttree.h"
 #include "reports/totalswindow.h"
 #include "session/clock.h"
 #include "session/logcorrections.h"
@@ -116,6 +117,28 @@ int runCase(const QString& kind, const QString& folder) {
         }
         std::printf("%lld %ld 0\n", timer.elapsed(), peakKib());
         delete window;
+    } else if (kind == u"correct") {
+        // A session in the middle renamed, from the user's choice to the log rewritten.
+        SystemClock clock;
+        SessionLog log(logPath, QString());
+        SessionModel session(clock, std::make_unique<WholeSecondTimer>(clock), QLocale::system(),
+                             log);
+        LogCorrections corrections(log, session, clock);
+        QFile file(logPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        const ReportTree tree = ReportTree::build(file.readAll());
+        const qsizetype middle = tree.sessionCount() / 2;
+        const RecordRef record{tree.recordStart(middle), tree.recordBytes(middle).toByteArray()};
+        const auto fields = corrections.read(record);
+        if (!std::holds_alternative<SessionFields>(fields))
+            return 1;
+        SessionFields renamed = std::get<SessionFields>(fields);
+        renamed.project += QStringLiteral(" (renamed)");
+        timer.restart();
+        if (corrections.correct(record, renamed))
+            return 1;
+        std::printf("%lld %ld 0\n", timer.elapsed(), peakKib());
     } else if (kind == u"pane") {
         QFile file(logPath);
         if (!file.open(QIODevice::ReadOnly))
@@ -174,6 +197,7 @@ void runSize(const QString& program, const QString& folder, int sessions) {
         {QStringLiteral("read"), "bare QFile::readAll"},
         {QStringLiteral("totals"), "Totals window (this week)"},
         {QStringLiteral("totals-all"), "then everything, by day"},
+        {QStringLiteral("correct"), "a session renamed (log rewritten)"},
     };
     for (const auto& [kind, title] : cases) {
         QProcess child;
