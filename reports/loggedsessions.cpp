@@ -79,7 +79,11 @@ public:
             return;
         }
         const LogLine* total = r.total();
-        std::optional<qint64> seconds = total ? elapsed::seconds(total->line.text) : std::nullopt;
+        // Initialised as a whole: GCC 12 at -O2 takes an optional made by the ternary operator
+        // for one that may be read unset.
+        std::optional<qint64> seconds;
+        if (total)
+            seconds = elapsed::seconds(total->line.text);
         const auto stop = [&] {
             return m_stamps.read(ansi::decodeAs(stopped->line.stamp, m_encoding));
         };
