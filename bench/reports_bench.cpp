@@ -120,9 +120,9 @@ int runCase(const QString& kind, const QString& folder) {
     } else if (kind == u"correct") {
         // A session in the middle renamed, from the user's choice to the log rewritten.
         SystemClock clock;
-        SessionLog log(logPath, QString());
-        SessionModel session(clock, std::make_unique<WholeSecondTimer>(clock), QLocale::system(),
-                             log);
+        SessionLog log(logPath, folder);
+        SessionModel session(clock, std::make_unique<WholeSecondTimer>(clock),
+                             QLocale(QLocale::English, QLocale::UnitedStates), log);
         LogCorrections corrections(log, session, clock);
         QFile file(logPath);
         if (!file.open(QIODevice::ReadOnly))
@@ -131,13 +131,17 @@ int runCase(const QString& kind, const QString& folder) {
         const qsizetype middle = tree.sessionCount() / 2;
         const RecordRef record{tree.recordStart(middle), tree.recordBytes(middle).toByteArray()};
         const auto fields = corrections.read(record);
-        if (!std::holds_alternative<SessionFields>(fields))
+        if (!std::holds_alternative<SessionFields>(fields)) {
+            std::fprintf(stderr, "%s\n", qPrintable(std::get<QString>(fields)));
             return 1;
+        }
         SessionFields renamed = std::get<SessionFields>(fields);
         renamed.project += QStringLiteral(" (renamed)");
         timer.restart();
-        if (corrections.correct(record, renamed))
+        if (const auto why = corrections.correct(record, renamed)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*why));
             return 1;
+        }
         std::printf("%lld %ld 0\n", timer.elapsed(), peakKib());
     } else if (kind == u"pane") {
         QFile file(logPath);

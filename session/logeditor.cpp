@@ -26,9 +26,32 @@ struct Entry {
     QString project;
     QString startText;
     QString stopText;
-    std::optional<QDateTime> begun;
-    std::optional<QDateTime> ended;
+    // As read, not as moments: turning a stamp into a moment asks the time zone, which for
+    // every record of a long log took seconds; only the records near a change need it.
+    std::optional<StampReader::Stamp> startStamp;
+    std::optional<StampReader::Stamp> stopStamp;
+
+    std::optional<QDateTime> begun() const { return momentOf(startStamp); }
+    std::optional<QDateTime> ended() const { return momentOf(stopStamp); }
+
+    static std::optional<QDateTime> momentOf(const std::optional<StampReader::Stamp>& stamp) {
+        return stamp ? DateTimeText::moment(stamp->date, stamp->time) : std::nullopt;
+    }
 };
+
+// Wall-clock time, compared without the time zone; a moment and its wall-clock time differ by
+// less than this, whatever the clocks were moved by.
+constexpr qint64 ClockShiftSeconds = 3 * 3600;
+
+QDateTime wall(QDate date, QTime time) {
+    return QDateTime(date, time, Qt::UTC);
+}
+QDateTime wall(const StampReader::Stamp& stamp) {
+    return wall(stamp.date, stamp.time);
+}
+QDateTime wall(const QDateTime& moment) {
+    return wall(moment.date(), moment.time());
+}
 
 bool overlaps(const QDateTime& aStart, const QDateTime& aEnd, const QDateTime& bStart,
               const QDateTime& bEnd) {
@@ -70,13 +93,13 @@ public:
             if (started) {
                 e.project = text(started->line.text);
                 e.startText = text(started->line.stamp);
-                e.begun = moment(e.startText);
+                e.startStamp = m_reader.read(e.startText);
             } else if (stopped) {
                 e.project = text(stopped->line.text);
             }
             if (stopped) {
                 e.stopText = text(stopped->line.stamp);
-                e.ended = moment(e.stopText);
+                e.stopStamp = m_reader.read(e.stopText);
             }
             if (wanted && r.start == *wanted && r.shape != Shape::Loose) {
                 m_found = entries.size();
@@ -87,13 +110,6 @@ public:
     }
 
     QString text(QByteArrayView bytes) const { return ansi::decodeAs(bytes, m_encoding); }
-
-    std::optional<QDateTime> moment(const QString& stamp) const {
-        const std::optional<StampReader::Stamp> read = m_reader.read(stamp);
-        if (!read)
-            return std::nullopt;
-        return DateTimeText::moment(read->date, read->time);
-    }
 
     // The chosen record, while the log still holds its bytes where they were.
     const Entry* find(const RecordRef& ref) const {
@@ -110,9 +126,14 @@ public:
     const Entry* overlapping(const QDateTime& start, const QDateTime& stop,
                              const Entry* except) const {
         for (const Entry& e : entries) {
-            if (&e == except || !e.begun || !e.ended)
+            if (&e == except || !e.startStamp || !e.stopStamp)
                 continue;
-            if (overlaps(start, stop, *e.begun, *e.ended))
+            if (wall(*e.startStamp) >= wall(stop).addSecs(ClockShiftSeconds) ||
+                wall(*e.stopStamp) <= wall(start).addSecs(-ClockShiftSeconds))
+                continue;
+            const std::optional<QDateTime> begun = e.begun();
+            const std::optional<QDateTime> ended = e.ended();
+            if (begun && ended && overlaps(start, stop, *begun, *ended))
                 return &e;
         }
         return nullptr;
@@ -179,12 +200,14 @@ std::variant<SessionFields, QString> LogEditor::read(QByteArrayView log,
     const Entry* e = scan.find(ref);
     if (!e)
         return Changed;
-    if (e->shape != Shape::Whole || !e->begun || !e->ended) {
+    const std::optional<QDateTime> begun = e->begun();
+    const std::optional<QDateTime> ended = e->ended();
+    if (e->shape != Shape::Whole || !begun || !ended) {
         return QStringLiteral("Session #%1 cannot be corrected: its lines do not read as a "
                               "whole session with a start and a stop. It can be deleted.")
             .arg(e->number);
     }
-    SessionFields fields{e->project, *e->begun, *e->ended, {}};
+    SessionFields fields{e->project, *begun, *ended, {}};
     for (const LogLine& line : scan.lines) {
         if (line.line.kind == LineKind::StartingComments) {
             fields.startingComment = scan.text(line.line.text);
@@ -252,7 +275,10 @@ LogEditor::Result LogEditor::add(QByteArrayView log, const SessionFields& fields
     // In front of the first record that started later, a running one included.
     qsizetype at = log.size();
     for (const Entry& e : scan.entries) {
-        if (e.shape != Shape::Loose && e.begun && *e.begun > fields.start) {
+        if (e.shape == Shape::Loose || !e.startStamp ||
+            wall(*e.startStamp) <= wall(fields.start).addSecs(-ClockShiftSeconds))
+            continue;
+        if (const std::optional<QDateTime> begun = e.begun(); begun && *begun > fields.start) {
             at = e.start;
             break;
         }
@@ -285,7 +311,8 @@ LogEditor::Result LogEditor::moveRunningStart(QByteArrayView log, const QDateTim
     }
     if (!running || running->startText != m_stamps.format(from))
         return Changed;
-    if (before && before->ended && to < *before->ended) {
+    const std::optional<QDateTime> beforeEnded = before ? before->ended() : std::nullopt;
+    if (beforeEnded && to < *beforeEnded) {
         return QStringLiteral("%1 is before the end of Session #%2, %3 from %4 to %5.")
             .arg(m_stamps.format(to))
             .arg(before->number)
