@@ -1,7 +1,7 @@
 // Choosing, saving and restoring the colour scheme and the minimise option.
 #include "storage/appsettings.h"
-#include "tests/support/faultfs.h"
 #include "tests/support/apprig.h"
+#include "tests/support/faultfs.h"
 #include "ui/assets/assets.h"
 #include "ui/schemechoice.h"
 #include "ui/settingswindow.h"
